@@ -1,0 +1,23 @@
+# Warnings and sanitizer flags shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+add_compile_definitions(QT_NO_KEYWORDS)
+
+if(QM_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Fails the configuration when an engine library links a widget module.
+function(qm_check_engine_targets)
+  foreach(target IN LISTS ARGN)
+    if(NOT TARGET ${target})
+      continue()
+    endif()
+    get_target_property(libraries ${target} LINK_LIBRARIES)
+    foreach(library IN LISTS libraries)
+      if(library MATCHES "Widgets|PrintSupport|qm_controls|qm_dialogs|qm_app")
+        message(FATAL_ERROR "${target} is engine code and must not link ${library}")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

@@ -1,0 +1,40 @@
+#include "Prompts.h"
+
+#include <cstdio>
+
+namespace qm {
+namespace {
+
+/// Used where no window can ask (the batch tool): nothing is chosen.
+class NoPrompts final : public Prompts
+{
+public:
+    bool AskYesNo(const QString &, const QString &) override { return false; }
+    void ShowInformation(const QString &text) override { report(text); }
+    void showError(const QString &text) override { report(text); }
+    QString getOpenFileName(const FileDialogRequest &) override { return {}; }
+    QString getSaveFileName(const FileDialogRequest &) override { return {}; }
+    bool chooseFont(FontSpec &) override { return false; }
+    std::optional<TColor> chooseColor(ColorRequest &) override { return std::nullopt; }
+
+private:
+    static void report(const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+};
+
+Prompts *&installed()
+{
+    static Prompts *prompts = nullptr;
+    return prompts;
+}
+
+} // namespace
+
+Prompts &Prompts::instance()
+{
+    static NoPrompts fallback;
+    return installed() ? *installed() : fallback;
+}
+
+void Prompts::install(Prompts *prompts) { installed() = prompts; }
+
+} // namespace qm

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Color.h"
+#include "FontSpec.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace qm {
+
+/// What a file dialog is opened with. Filters use Qt's form,
+/// "Calendar File (*.QMF)".
+struct FileDialogRequest {
+    QString title;
+    QString initialFolder;
+    QString fileName;
+    QString filter;
+    QString defaultSuffix;
+    bool confirmOverwrite = false;
+};
+
+/// What the colour dialog is opened with and what it may change.
+struct ColorRequest {
+    TColor color = clWhite;
+    bool preventFullOpen = false;
+    bool fullOpen = false;
+    QStringList customColors; // "ColorA=RRGGBB" entries, kept between runs
+};
+
+/// Every question the program asks the user goes through this interface, so
+/// that the program can run with the desktop's dialogs and tests can script
+/// the answers and read the messages.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    /// A question box with Yes and No; true for Yes.
+    virtual bool AskYesNo(const QString &text, const QString &caption) = 0;
+    /// An information box with the caption "Information" and an OK button.
+    virtual void ShowInformation(const QString &text) = 0;
+    /// The report of a failure no command handled.
+    virtual void showError(const QString &text) = 0;
+
+    /// The chosen path, or an empty string when the dialog was cancelled.
+    virtual QString getOpenFileName(const FileDialogRequest &request) = 0;
+    virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
+
+    /// Lets the user change `font`; false when cancelled (font unchanged).
+    virtual bool chooseFont(FontSpec &font) = 0;
+    /// Lets the user pick a colour; nothing when cancelled. Custom colours may
+    /// be changed by the dialog in either case.
+    virtual std::optional<TColor> chooseColor(ColorRequest &request) = 0;
+
+    /// The prompts in use. Before any are installed, questions are answered
+    /// No, dialogs are cancelled and messages go to the standard error.
+    static Prompts &instance();
+    /// Installs `prompts` (not owned); nullptr goes back to the default.
+    static void install(Prompts *prompts);
+};
+
+} // namespace qm

@@ -1,0 +1,86 @@
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+
+ScriptedPrompts::ScriptedPrompts() { Prompts::install(this); }
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    Prompts::install(nullptr);
+    EXPECT_TRUE(m_answers.isEmpty()) << m_answers.size() << " scripted answers were never asked for";
+}
+
+QString ScriptedPrompts::takeAnswer(const QString &what)
+{
+    if (m_answers.isEmpty()) {
+        ADD_FAILURE() << "unexpected " << qPrintable(what);
+        return QString();
+    }
+    return m_answers.dequeue();
+}
+
+void ScriptedPrompts::answerFont(std::function<void(FontSpec &)> change)
+{
+    m_fontChanges.enqueue(std::move(change));
+}
+
+void ScriptedPrompts::answerColor(TColor color) { m_colors.enqueue(color); }
+
+QStringList ScriptedPrompts::messages() const
+{
+    QStringList texts;
+    for (const Asked &entry : m_asked) {
+        if (entry.kind == u"information" || entry.kind == u"error")
+            texts << entry.text;
+    }
+    return texts;
+}
+
+bool ScriptedPrompts::AskYesNo(const QString &text, const QString &caption)
+{
+    m_asked.append({QStringLiteral("question"), text, caption, {}});
+    return takeAnswer(QStringLiteral("question: ") + text) == u"yes";
+}
+
+void ScriptedPrompts::ShowInformation(const QString &text)
+{
+    m_asked.append({QStringLiteral("information"), text, QStringLiteral("Information"), {}});
+}
+
+void ScriptedPrompts::showError(const QString &text)
+{
+    m_asked.append({QStringLiteral("error"), text, QString(), {}});
+}
+
+QString ScriptedPrompts::getOpenFileName(const FileDialogRequest &request)
+{
+    m_asked.append({QStringLiteral("open"), request.title, QString(), request});
+    return takeAnswer(QStringLiteral("open dialog: ") + request.title);
+}
+
+QString ScriptedPrompts::getSaveFileName(const FileDialogRequest &request)
+{
+    m_asked.append({QStringLiteral("save"), request.title, QString(), request});
+    return takeAnswer(QStringLiteral("save dialog: ") + request.title);
+}
+
+bool ScriptedPrompts::chooseFont(FontSpec &font)
+{
+    m_asked.append({QStringLiteral("font"), font.name, QString(), {}});
+    if (m_fontChanges.isEmpty())
+        return false;
+    m_fontChanges.dequeue()(font);
+    return true;
+}
+
+std::optional<TColor> ScriptedPrompts::chooseColor(ColorRequest &request)
+{
+    m_asked.append({QStringLiteral("color"), QString::number(request.color), QString(), {}});
+    if (m_colors.isEmpty())
+        return std::nullopt;
+    return m_colors.dequeue();
+}
+
+} // namespace qm::test

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include <functional>
+
+namespace qm::test {
+
+/// Prompts whose answers a test queues in advance and whose messages it
+/// reads afterwards. Installed for its lifetime. A question or file dialog with
+/// no queued answer fails the test; a font or colour dialog with none is cancelled.
+class ScriptedPrompts final : public Prompts
+{
+public:
+    struct Asked {
+        QString kind; // "question", "information", "error", "open", "save", "font", "color"
+        QString text; // message text, or the dialog's title
+        QString caption;
+        FileDialogRequest fileRequest;
+    };
+
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    void answerYes() { m_answers.enqueue(QStringLiteral("yes")); }
+    void answerNo() { m_answers.enqueue(QStringLiteral("no")); }
+    /// A file dialog returns `path`; an empty path cancels it.
+    void answerFile(const QString &path) { m_answers.enqueue(path); }
+    void answerCancel() { m_answers.enqueue(QString()); }
+    /// The next font dialog applies `change` and is confirmed.
+    void answerFont(std::function<void(FontSpec &)> change);
+    /// The next colour dialog confirms `color`.
+    void answerColor(TColor color);
+    const QList<Asked> &asked() const { return m_asked; }
+    QStringList messages() const; // the texts of information and error boxes, in order
+    int pendingAnswers() const { return int(m_answers.size()); }
+
+    bool AskYesNo(const QString &text, const QString &caption) override;
+    void ShowInformation(const QString &text) override;
+    void showError(const QString &text) override;
+    QString getOpenFileName(const FileDialogRequest &request) override;
+    QString getSaveFileName(const FileDialogRequest &request) override;
+    bool chooseFont(FontSpec &font) override;
+    std::optional<TColor> chooseColor(ColorRequest &request) override;
+
+private:
+    QString takeAnswer(const QString &what);
+
+    QQueue<QString> m_answers;
+    QQueue<std::function<void(FontSpec &)>> m_fontChanges;
+    QQueue<TColor> m_colors;
+    QList<Asked> m_asked;
+};
+
+} // namespace qm::test
