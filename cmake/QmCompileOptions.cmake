@@ -2,6 +2,11 @@
 add_compile_options(-Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
 add_compile_definitions(QT_NO_KEYWORDS)
 
+if(QM_BUILD_FUZZERS)
+  # Coverage for the fuzzers reaches into every library they call.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(QM_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
