@@ -68,7 +68,7 @@ QString ScriptedPrompts::getSaveFileName(const FileDialogRequest &request)
 
 bool ScriptedPrompts::chooseFont(FontSpec &font)
 {
-    m_asked.append({QStringLiteral("font"), font.name, QString(), {}});
+    m_asked.append({QStringLiteral("font"), font.name, QString(), {}, font, {}});
     if (m_fontChanges.isEmpty())
         return false;
     m_fontChanges.dequeue()(font);
@@ -77,7 +77,11 @@ bool ScriptedPrompts::chooseFont(FontSpec &font)
 
 std::optional<TColor> ScriptedPrompts::chooseColor(ColorRequest &request)
 {
-    m_asked.append({QStringLiteral("color"), QString::number(request.color), QString(), {}});
+    m_asked.append({QStringLiteral("color"), QString::number(request.color), QString(), {}, {}, request});
+    if (m_customColors) {
+        request.customColors = *m_customColors;
+        m_customColors.reset();
+    }
     if (m_colors.isEmpty())
         return std::nullopt;
     return m_colors.dequeue();

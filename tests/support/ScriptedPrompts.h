@@ -21,6 +21,8 @@ public:
         QString text; // message text, or the dialog's title
         QString caption;
         FileDialogRequest fileRequest;
+        FontSpec font;             // what a font dialog was opened with
+        ColorRequest colorRequest; // what a colour dialog was opened with
     };
 
     ScriptedPrompts();
@@ -35,6 +37,8 @@ public:
     void answerFont(std::function<void(FontSpec &)> change);
     /// The next colour dialog confirms `color`.
     void answerColor(TColor color);
+    /// The next colour dialog, confirmed or cancelled, leaves these custom colours.
+    void changeCustomColors(const QStringList &colors) { m_customColors = colors; }
     const QList<Asked> &asked() const { return m_asked; }
     QStringList messages() const; // the texts of information and error boxes, in order
     int pendingAnswers() const { return int(m_answers.size()); }
@@ -53,6 +57,7 @@ private:
     QQueue<QString> m_answers;
     QQueue<std::function<void(FontSpec &)>> m_fontChanges;
     QQueue<TColor> m_colors;
+    std::optional<QStringList> m_customColors;
     QList<Asked> m_asked;
 };
 
