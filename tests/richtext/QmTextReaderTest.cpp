@@ -1,0 +1,82 @@
+#include "richtext/QmTextReader.h"
+
+#include "platform/QmError.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<QByteArray> paragraphs(const TQmRTFText &document)
+{
+    QList<QByteArray> result;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next()) {
+        QByteArray text;
+        for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
+            text += line->chars();
+        result.append(text);
+    }
+    return result;
+}
+
+} // namespace
+
+TEST(QmTextReaderTest, ReadsParagraphsUpToAZeroByte)
+{
+    struct Row {
+        const char *name;
+        QByteArray input;
+        QList<QByteArray> expected;
+    };
+    const Row rows[] = {
+        {"one line", "Hello", {"Hello"}},
+        {"carriage return and line feed", "one\r\ntwo\r\n", {"one", "two", ""}},
+        {"line feeds alone are ignored", "a\nb", {"ab"}},
+        {"zero byte ends the text", QByteArray("kept\0lost", 9), {"kept"}},
+        {"Windows-1252 bytes stay", "caf\xE9\tx", {"caf\xE9\tx"}},
+        {"empty stream", "", {""}},
+    };
+    for (const Row &row : rows) {
+        TQmRTFText document;
+        document.CurrentAttr().fontNumber = 2;
+        QByteArray input = row.input;
+        QBuffer stream(&input);
+        stream.open(QIODevice::ReadOnly);
+        TParagraph *insertion = document.FirstParagraph();
+        TQmTextReader reader;
+        EXPECT_EQ(reader.Read(&stream, &document, insertion), 0) << row.name;
+        EXPECT_EQ(paragraphs(document), row.expected) << row.name;
+        EXPECT_EQ(insertion, document.LastParagraph()) << row.name;
+        const TTextLine *line = document.FirstParagraph()->firstLine();
+        if (line->length > 0) {
+            EXPECT_EQ(line->attributes()[0].fontNumber, 2) << row.name;
+        }
+    }
+}
+
+TEST(QmTextReaderTest, LongTextContinuesInLinesOf200)
+{
+    TQmRTFText document;
+    QByteArray input(5000, 'x');
+    QBuffer stream(&input);
+    stream.open(QIODevice::ReadOnly);
+    TParagraph *insertion = nullptr;
+    TQmTextReader reader;
+    reader.Read(&stream, &document, insertion);
+    EXPECT_EQ(document.ParagraphCount(), 2) << "without insertion point a paragraph is appended";
+    EXPECT_EQ(paragraphs(document).last(), input);
+    EXPECT_EQ(insertion->firstLine()->next()->capacity(), 200);
+}
+
+TEST(QmTextReaderTest, MissingArgumentsAreReported)
+{
+    TQmTextReader reader;
+    TParagraph *insertion = nullptr;
+    try {
+        reader.Read(nullptr, nullptr, insertion);
+        FAIL() << "no error";
+    } catch (const QmError &error) {
+        EXPECT_EQ(error.message(), "Wrong Arguments");
+    }
+}
