@@ -1,0 +1,151 @@
+#include "DesktopPrompts.h"
+
+#include "FontColorDialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int customColorCount = 16;
+
+QWidget *dialogParent()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+int showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, DesktopPrompts::displayText(text), buttons, dialogParent());
+    return box.exec();
+}
+
+QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(dialogParent(), request.title, request.initialFolder,
+                       DesktopPrompts::caseInsensitiveFilter(request.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace
+
+QString DesktopPrompts::displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QString DesktopPrompts::caseInsensitiveFilter(const QString &filter)
+{
+    static const QRegularExpression patternList(QStringLiteral("\\(([^)]*)\\)"));
+    QString result;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator matches = patternList.globalMatch(filter);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        QStringList patterns = match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &pattern : QStringList(patterns)) {
+            for (const QString &variant : {pattern.toUpper(), pattern.toLower()}) {
+                if (!patterns.contains(variant))
+                    patterns << variant;
+            }
+        }
+        result += filter.mid(copied, match.capturedStart(1) - copied) + patterns.join(QLatin1Char(' '));
+        copied = match.capturedEnd(1);
+    }
+    return result + filter.mid(copied);
+}
+
+QList<QColor> DesktopPrompts::customColorSlots(const QStringList &entries)
+{
+    QList<QColor> colors(customColorCount, QColor(Qt::white));
+    static const QRegularExpression entry(QStringLiteral("^Color([A-P])=([0-9A-Fa-f]{6})$"));
+    for (const QString &text : entries) {
+        const QRegularExpressionMatch match = entry.match(text.trimmed());
+        if (match.hasMatch())
+            colors[match.captured(1).at(0).unicode() - 'A'] = QColor(QLatin1Char('#') + match.captured(2));
+    }
+    return colors;
+}
+
+QStringList DesktopPrompts::customColorEntries(const QList<QColor> &colors)
+{
+    QStringList entries;
+    for (int i = 0; i < colors.size() && i < customColorCount; ++i)
+        entries << QStringLiteral("Color%1=%2").arg(QChar('A' + i), colors[i].name().mid(1).toUpper());
+    return entries;
+}
+
+bool DesktopPrompts::AskYesNo(const QString &text, const QString &caption)
+{
+    return showMessage(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void DesktopPrompts::ShowInformation(const QString &text)
+{
+    showMessage(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+void DesktopPrompts::showError(const QString &text)
+{
+    showMessage(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+QString DesktopPrompts::getOpenFileName(const qm::FileDialogRequest &request)
+{
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+QString DesktopPrompts::getSaveFileName(const qm::FileDialogRequest &request)
+{
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+bool DesktopPrompts::chooseFont(qm::FontSpec &font)
+{
+    FontColorDialog dialog(dialogParent());
+    dialog.setFontSpec(font);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.fontSpec();
+    return true;
+}
+
+std::optional<TColor> DesktopPrompts::chooseColor(qm::ColorRequest &request)
+{
+    // Qt keeps one set of custom colours for the whole program; each caller
+    // brings its own, so they are loaded before and taken back after each run.
+    const QList<QColor> given = customColorSlots(request.customColors);
+    for (int i = 0; i < customColorCount; ++i)
+        QColorDialog::setCustomColor(i, given[i]);
+
+    QColorDialog dialog(qm::toQColor(request.color), dialogParent());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+
+    QList<QColor> kept;
+    for (int i = 0; i < customColorCount; ++i)
+        kept << QColorDialog::customColor(i);
+    request.customColors = customColorEntries(kept);
+    if (!confirmed)
+        return std::nullopt;
+    return qm::fromQColor(dialog.selectedColor());
+}
