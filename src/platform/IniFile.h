@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+/// A settings file of the common "ini" form: sections introduced by a line
+/// "[Name]", followed by "key=value" lines.
+///
+/// Every call reads the file afresh, and every write updates one key in place
+/// and keeps the rest of the file as it stands (comments, unknown sections,
+/// keys written by hand). Section and key names compare without regard to
+/// letter case. A missing file, section or key reads as the given default.
+class IniFile
+{
+public:
+    /// Longest string a read returns; longer values are cut.
+    static constexpr int maxStringLength = 1023;
+
+    explicit IniFile(QString fileName);
+
+    const QString &fileName() const { return m_fileName; }
+
+    /// The value of `key` in `section`, without surrounding blanks, cut to
+    /// maxStringLength characters; `defaultValue` when the key is missing.
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    /// A decimal integer (with an optional sign) or a hexadecimal one written
+    /// "0x..."; `defaultValue` when the key is missing or not an integer.
+    int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    /// Any integer other than 0 is true; `defaultValue` when the key is
+    /// missing or not an integer.
+    bool readBool(const QString &section, const QString &key, bool defaultValue) const;
+    /// The lines of `section` in file order, blanks around them removed, blank
+    /// lines and ";" comments left out; empty when the section is missing.
+    QStringList readSectionLines(const QString &section) const;
+
+    /// Sets `key` in `section`: the key's line is replaced where it stands, a
+    /// new key goes after the section's last line, a new section at the end of
+    /// the file. Missing folders are created.
+    /// Throws QmError "Unable to write to <path>" when the file cannot be written.
+    void writeString(const QString &section, const QString &key, const QString &value);
+    /// Writes the value in decimal.
+    void writeInteger(const QString &section, const QString &key, int value);
+    /// Writes "1" or "0".
+    void writeBool(const QString &section, const QString &key, bool value);
+    /// Removes `section` with all its lines; nothing happens when it is missing.
+    /// Throws QmError "Unable to write to <path>" when the file cannot be written.
+    void eraseSection(const QString &section);
+
+private:
+    QString m_fileName;
+};
+
+} // namespace qm
