@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+
+// Where a window appears: stored in the preferences file per window class, in
+// the section "<class name>_Placement" (with the screen's pixels per inch
+// appended above 96, so that each resolution keeps a placement of its own).
+// The stored rectangle is the window's outer frame in its normal state.
+
+namespace qm {
+
+/// Places `form` as it was stored: pulled back onto the screen at the right
+/// and bottom, maximised when it was; centred (CenterForm) when nothing is
+/// stored. Then stores the placement at once (SaveFormPlacement).
+/// Throws QmError "Unable to write to <path>" when the file cannot be written.
+void RestoreFormPlacement(QWidget *form);
+
+/// Stores the normal rectangle of `form` (also while it is maximised or
+/// minimised) and whether it is maximised.
+/// Throws QmError "Unable to write to <path>" when the file cannot be written.
+void SaveFormPlacement(QWidget *form);
+
+/// Centres the main window (class TCalendarMain) on the screen; any other
+/// window on the main window, or on the screen while the main window is
+/// maximised or absent.
+void CenterForm(QWidget *form);
+
+} // namespace qm

@@ -1,0 +1,7 @@
+#include "MRUMenuItem.h"
+
+TMRUMenuItem::TMRUMenuItem(const QString &caption, int entryNumber, QObject *parent)
+    : QAction(caption, parent)
+    , m_entryNumber(entryNumber)
+{
+}

@@ -1,0 +1,133 @@
+#include "controls/FormPlacement.h"
+
+#include "platform/Environment.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// Stand-ins named like the program's windows: the section names come from the class names.
+class TCalendarMain : public QWidget
+{
+    Q_OBJECT
+};
+
+class TCalendarProperties : public QWidget
+{
+    Q_OBJECT
+};
+
+namespace {
+
+using namespace qm;
+
+class FormPlacementTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Environment::pinProgramFolder(m_folder.path() + u'/');
+        m_main.resize(613, 378);
+    }
+    void TearDown() override
+    {
+        Environment::pinProgramFolder(std::nullopt);
+        Environment::pinScreenPixelsPerInch(96);
+    }
+
+    void storePlacement(const QString &section, int left, int top, int right, int bottom, bool maximized = false)
+    {
+        IniFile ini(IniFileName());
+        ini.writeInteger(section, QStringLiteral("Left"), left);
+        ini.writeInteger(section, QStringLiteral("Top"), top);
+        ini.writeInteger(section, QStringLiteral("Right"), right);
+        ini.writeInteger(section, QStringLiteral("Bottom"), bottom);
+        ini.writeBool(section, QStringLiteral("Maximized"), maximized);
+    }
+
+    QRect storedRect(const QString &section) const
+    {
+        const IniFile ini(IniFileName());
+        const int left = ini.readInteger(section, QStringLiteral("Left"), -1);
+        const int top = ini.readInteger(section, QStringLiteral("Top"), -1);
+        return QRect(left, top, ini.readInteger(section, QStringLiteral("Right"), -1) - left,
+                     ini.readInteger(section, QStringLiteral("Bottom"), -1) - top);
+    }
+
+    QTemporaryDir m_folder;
+    TCalendarMain m_main;
+    const QString m_section = QStringLiteral("TCalendarMain_Placement");
+};
+
+TEST_F(FormPlacementTest, WithoutStoredPlacementTheMainWindowIsCentredAndStored)
+{
+    RestoreFormPlacement(&m_main);
+    // Screen pinned to 1280 x 1024.
+    EXPECT_EQ(m_main.frameGeometry(), QRect(333, 323, 613, 378));
+    EXPECT_EQ(storedRect(m_section), QRect(333, 323, 613, 378));
+    EXPECT_FALSE(IniFile(IniFileName()).readBool(m_section, QStringLiteral("Maximized"), true));
+}
+
+TEST_F(FormPlacementTest, StoredRectanglesArePulledBackAtTheRightAndBottom)
+{
+    struct Row { const char *name; QRect stored; QRect expected; };
+    const Row rows[] = {
+        {"on the screen", QRect(10, 20, 600, 400), QRect(10, 20, 600, 400)},
+        {"wider than the screen", QRect(900, 100, 600, 400), QRect(680, 100, 600, 400)},
+        {"beyond the bottom", QRect(10, 900, 400, 300), QRect(10, 724, 400, 300)},
+        {"larger than the screen: the left edge goes negative", QRect(0, 0, 1400, 500), QRect(-120, 0, 1400, 500)},
+        {"off at the left stays", QRect(-50, -20, 300, 200), QRect(-50, -20, 300, 200)},
+    };
+    for (const Row &row : rows) {
+        storePlacement(m_section, row.stored.left(), row.stored.top(), row.stored.left() + row.stored.width(),
+                       row.stored.top() + row.stored.height());
+        RestoreFormPlacement(&m_main);
+        EXPECT_EQ(m_main.frameGeometry(), row.expected) << row.name;
+        EXPECT_EQ(storedRect(m_section), row.expected) << row.name;
+    }
+}
+
+TEST_F(FormPlacementTest, MaximisedStateIsRestoredAndTheNormalRectangleKept)
+{
+    storePlacement(m_section, 40, 50, 640, 450, true);
+    m_main.show(); // as at the first activation: the frame is known
+    RestoreFormPlacement(&m_main);
+    EXPECT_TRUE(m_main.isMaximized());
+    SaveFormPlacement(&m_main);
+    EXPECT_TRUE(IniFile(IniFileName()).readBool(m_section, QStringLiteral("Maximized"), false));
+    EXPECT_EQ(storedRect(m_section), QRect(40, 50, 600, 400));
+}
+
+TEST_F(FormPlacementTest, EachResolutionAbove96KeepsItsOwnPlacement)
+{
+    storePlacement(m_section, 10, 20, 610, 420);
+    Environment::pinScreenPixelsPerInch(120);
+    RestoreFormPlacement(&m_main);
+    EXPECT_EQ(m_main.frameGeometry().topLeft(), QPoint(333, 323)) << "96 placement ignored: centred";
+    EXPECT_EQ(storedRect(QStringLiteral("TCalendarMain_Placement120")), QRect(333, 323, 613, 378));
+    EXPECT_EQ(storedRect(m_section), QRect(10, 20, 600, 400));
+}
+
+TEST_F(FormPlacementTest, OtherWindowsAreCentredOnTheMainWindowUnlessItIsMaximised)
+{
+    m_main.setGeometry(100, 100, 600, 400);
+    m_main.show();
+    TCalendarProperties dialog;
+    dialog.resize(200, 100);
+    CenterForm(&dialog);
+    EXPECT_EQ(dialog.pos(), QPoint(300, 250));
+
+    m_main.showMaximized();
+    CenterForm(&dialog);
+    EXPECT_EQ(dialog.pos(), QPoint(540, 462));
+
+    RestoreFormPlacement(&dialog);
+    EXPECT_EQ(storedRect(QStringLiteral("TCalendarProperties_Placement")), QRect(540, 462, 200, 100));
+}
+
+} // namespace
+
+#include "FormPlacementTest.moc"
