@@ -1,0 +1,290 @@
+#pragma once
+
+#include "calendar/CalendarAttributes.h"
+#include "calendar/CalendarTypes.h"
+#include "calendar/DateGrid.h"
+#include "calendar/PageGeometry.h"
+#include "richtext/QmRtfStorage.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+#include <array>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace qm {
+class Canvas;
+class DrawingTarget;
+}
+
+/// One calendar page: every setting of a calendar document, the rich text of
+/// its 42 cells, the page geometry computed from the settings, and the
+/// drawing of the page on screen, into a bitmap or on paper.
+///
+/// Views listen to two signals: `repaintNeeded` (draw again) and
+/// `viewSizeChanged` (the page at `Magnification`, `ScaledPageSize`, may have
+/// a new size). A setter given the value the calendar already has does
+/// nothing; fonts are the exception and always repaint. Nothing is validated:
+/// a month, year, day or layout out of range is stored as given and the page
+/// then draws blank (or, for a planner day, from the nearest valid day).
+class CalendarModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class MiniFonts { Keep, Reset };
+
+    explicit CalendarModel(QObject *parent = nullptr);
+    ~CalendarModel() override;
+
+    // Settings (read with X(), written with SetX(v)).
+    TCalendarOrientation CalendarOrientation() const { return m_calendarOrientation; }
+    /// Stored, then overwritten from the layout by RecalcLayout.
+    void SetCalendarOrientation(TCalendarOrientation value);
+    TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
+    void SetCalendarLayout(TCalendarLayout value);
+    TCalendarLineLayout CalendarLineLayout() const { return m_calendarLineLayout; }
+    /// A new value also sets CalendarBorder, HeadersBorder and CellBorder.
+    void SetCalendarLineLayout(TCalendarLineLayout value);
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_miniCalendarLineLayout; }
+    /// A new value also sets MiniCalBorder, MiniCellBorder and MiniHeadersBorder.
+    void SetMiniCalendarLineLayout(TMiniCalendarLineLayout value);
+
+    TColor TitleBGColor() const { return m_titleBGColor; }
+    void SetTitleBGColor(TColor value);
+    TColor HeadersBGColor() const { return m_headersBGColor; }
+    void SetHeadersBGColor(TColor value);
+    TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
+    void SetMiniHeadersBGColor(TColor value);
+    TColor MiniCalBGColor() const { return m_miniCalBGColor; }
+    void SetMiniCalBGColor(TColor value);
+
+    const qm::FontSpec &TitleFont() const { return m_titleFont; }
+    void SetTitleFont(const qm::FontSpec &value);
+    const qm::FontSpec &HeadersFont() const { return m_headersFont; }
+    void SetHeadersFont(const qm::FontSpec &value);
+    const qm::FontSpec &CellFont() const { return m_cellFont; }
+    void SetCellFont(const qm::FontSpec &value);
+    const qm::FontSpec &MiniTitleFont() const { return m_miniTitleFont; }
+    void SetMiniTitleFont(const qm::FontSpec &value);
+    const qm::FontSpec &MiniHeadersFont() const { return m_miniHeadersFont; }
+    void SetMiniHeadersFont(const qm::FontSpec &value);
+    const qm::FontSpec &MiniCellFont() const { return m_miniCellFont; }
+    void SetMiniCellFont(const qm::FontSpec &value);
+
+    float LeftMarginInch() const { return m_leftMarginInch; }
+    void SetLeftMarginInch(float value);
+    float TopMarginInch() const { return m_topMarginInch; }
+    void SetTopMarginInch(float value);
+    float RightMarginInch() const { return m_rightMarginInch; }
+    void SetRightMarginInch(float value);
+    float BottomMarginInch() const { return m_bottomMarginInch; }
+    void SetBottomMarginInch(float value);
+
+    TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
+    void SetCalendarBorder(TCalBorderStyle value);
+    TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
+    void SetHeadersBorder(TCalBorderStyle value);
+    TCalBorderStyle CellBorder() const { return m_cellBorder; }
+    void SetCellBorder(TCalBorderStyle value);
+    TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
+    void SetMiniCalBorder(TCalBorderStyle value);
+    TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
+    void SetMiniHeadersBorder(TCalBorderStyle value);
+    TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
+    void SetMiniCellBorder(TCalBorderStyle value);
+
+    TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
+    void SetHeadersStyle(TCalHeadersStyle value);
+    TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
+    void SetMiniHeadersStyle(TCalHeadersStyle value);
+    bool TitleShowYear() const { return m_titleShowYear; }
+    void SetTitleShowYear(bool value);
+    bool MiniShowYear() const { return m_miniShowYear; }
+    void SetMiniShowYear(bool value);
+    TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
+    void SetNumberPosition(TCalendarNumberPosition value);
+
+    /// The first day of the planners; month layouts ignore it.
+    int MainCalDay() const { return m_mainCalDay; }
+    void SetMainCalDay(int value);
+    /// The month of the main grid and the first month of a mini-calendar sheet.
+    int MainCalMonth() const { return m_mainCalMonth; }
+    void SetMainCalMonth(int value);
+    int MainCalYear() const { return m_mainCalYear; }
+    void SetMainCalYear(int value);
+    /// 1 starts the week on Sunday; any other value on Monday.
+    int StartOfWeek() const { return m_startOfWeek; }
+    void SetStartOfWeek(int value);
+
+    /// Screen scale in percent. Values of 0 or less are ignored.
+    int Magnification() const { return m_magnification; }
+    void SetMagnification(int value);
+
+    /// 0 = US Letter, 1 = A4.
+    quint8 PaperSize() const { return m_paperSize; }
+    void SetPaperSize(quint8 value);
+    /// The time of the day planners' first row (its date part is ignored).
+    TDateTime StartingTime() const { return m_startingTime; }
+    void SetStartingTime(TDateTime value);
+
+    // Month names 1..12 and day names 1..7 (1 = Sunday). Out-of-range indexes
+    // read as an empty name and are ignored on writing. Writing does not repaint.
+    const std::array<QString, 12> &MonthNameList() const { return m_monthNames; }
+    const std::array<QString, 7> &DayNameList() const { return m_dayNames; }
+    QString GetMonthName(int index) const;
+    void SetMonthName(int index, const QString &name);
+    QString GetDayName(int index) const;
+    void SetDayName(int index, const QString &name);
+
+    /// The store of cell 1..42 (month grid row by row; planners one per row,
+    /// notes last). The calendar owns it for its whole life.
+    TQmRtfStorage &Cells(int index) { return m_cells.at(index - 1); }
+    const TQmRtfStorage &Cells(int index) const { return m_cells.at(index - 1); }
+    /// The empty document ClearAllCells copies into every cell.
+    const TQmRtfStorage &BlankStorage() const { return m_blankStorage; }
+
+    // Layout state, computed by RecalcLayout in layout pixels (1/P inch).
+    int PageWidth() const { return m_pageWidth; }
+    int PageHeight() const { return m_pageHeight; }
+    const TRect &MainRect() const { return m_mainRect; }
+    /// Mini-calendar 1..60.
+    const TRect &MiniRects(int index) const { return m_miniRects.at(index - 1); }
+    qm::MonthOfYear MiniMonths(int index) const { return m_miniMonths.at(index - 1); }
+    int MiniCount() const { return m_miniCount; }
+    bool ShowMainCalendar() const { return m_showMainCalendar; }
+    bool ShowMinis() const { return m_showMinis; }
+    bool IsPlanner() const { return m_isPlanner; }
+    /// The P the layout was computed with.
+    int LayoutPixelsPerInch() const { return m_layoutPixelsPerInch; }
+    /// The page at Magnification: the size of the view that shows it.
+    QSize ScaledPageSize() const;
+
+    /// Recomputes orientation, page size, main and mini rectangles and mini
+    /// months from the settings (and, with MiniFonts::Reset, the mini fonts'
+    /// sizes for the layout); the view then resizes and repaints.
+    void RecalcLayout(MiniFonts miniFonts);
+    /// 0 for the month grids, 1 for the mini-calendar sheets, 2..5 for the
+    /// week, two-week, 10-slot and 15-slot planners; -1 for an unknown layout.
+    int LayoutGroup() const;
+    /// Empties every cell and forgets where the cells lie. Does not repaint.
+    void ClearAllCells();
+    bool HasCellText() const;
+
+    /// Copies the look and the date of `source` (not the cells, magnification,
+    /// number position, single borders or orientation), then lays out again.
+    void AssignStyle(const CalendarModel &source);
+    /// Whether the two calendars agree in everything AssignStyle copies and
+    /// in their line layouts.
+    bool SameStyle(const CalendarModel &other) const;
+    /// Fonts agree when name, style and colour do; the size is not compared.
+    static bool SameFont(const qm::FontSpec &a, const qm::FontSpec &b);
+    /// The settings of a new calendar, dated today.
+    void SetDefaults();
+
+    // Drawing. None of these throws for any settings.
+
+    /// Draws the page as the screen shows it, at Magnification, onto a white
+    /// device of ScaledPageSize, and records where the cells lie.
+    void DrawPage(QPainter &painter);
+    /// The page as DrawPage draws it, in a new image of ScaledPageSize (a null
+    /// image when that size cannot be allocated).
+    QImage MakeBitmap();
+    /// Prints the page as one page on `device` (its orientation is set from
+    /// the calendar), at the device's resolution. The cell records of the
+    /// screen are kept. Raises "Printing failed" when the device cannot be
+    /// painted on.
+    void PrintCalendar(QPagedPaintDevice &device);
+
+    /// The record of the latest screen drawing, whose cells hit testing uses.
+    const TCalendarAttributes &MainAttr() const { return m_mainAttr; }
+    /// Whether (x, y), in view pixels, lies in a cell of the latest drawing.
+    bool PointInCell(int x, int y) const { return CellAtPoint(x, y) != 0; }
+    /// The first cell 1..42 whose rTotal holds (x, y), 0 when none does.
+    int CellAtPoint(int x, int y) const;
+    /// The day of cell 1..42 in the latest drawing (0 for blank and planner cells).
+    int CellDay(int iCell) const;
+    const CellRecord &CellRecordOf(int iCell) const { return m_mainAttr.cells.at(iCell - 1); }
+
+Q_SIGNALS:
+    void repaintNeeded();
+    void viewSizeChanged();
+
+private:
+    void repaint() { Q_EMIT repaintNeeded(); }
+    void recalcIfChanged(bool changed);
+    template <typename T> void setAndRepaint(T &field, const T &value);
+    void setFont(qm::FontSpec &field, const qm::FontSpec &value);
+    void fillNamesFromLocale();
+    void applyLineLayoutBorders();
+    void applyMiniLineLayoutBorders();
+    void layMinis(int layout);
+    void setMiniFontSize(int size);
+
+    TCalendarAttributes mainAttributes(const qm::DrawingTarget &target) const;
+    TCalendarAttributes miniAttributes(const qm::DrawingTarget &target) const;
+    void drawPage(qm::Canvas &canvas, const qm::DrawingTarget &target, TCalendarAttributes &mainAttr) const;
+    /// Draws the grid or planner and returns how many cells it recorded.
+    int drawMainCalendar(qm::Canvas &canvas, TCalendarAttributes &attr) const;
+    void paintCellTexts(qm::Canvas &canvas, const qm::DrawingTarget &target, const TCalendarAttributes &attr,
+                        int drawnCells) const;
+    void drawMinis(qm::Canvas &canvas, const qm::DrawingTarget &target) const;
+
+    TCalendarOrientation m_calendarOrientation = coPortrait;
+    TCalendarLayout m_calendarLayout = loFullCalendar;
+    TCalendarLineLayout m_calendarLineLayout = llFull;
+    TMiniCalendarLineLayout m_miniCalendarLineLayout = mllFull;
+    TColor m_titleBGColor = qm::clWhite;
+    TColor m_headersBGColor = qm::clWhite;
+    TColor m_miniHeadersBGColor = qm::clWhite;
+    TColor m_miniCalBGColor = qm::clWhite;
+    qm::FontSpec m_titleFont;
+    qm::FontSpec m_headersFont;
+    qm::FontSpec m_cellFont;
+    qm::FontSpec m_miniTitleFont;
+    qm::FontSpec m_miniHeadersFont;
+    qm::FontSpec m_miniCellFont;
+    float m_leftMarginInch = 0.25f;
+    float m_topMarginInch = 0.25f;
+    float m_rightMarginInch = 0.25f;
+    float m_bottomMarginInch = 0.25f;
+    TCalBorderStyle m_calendarBorder = cbAll;
+    TCalBorderStyle m_headersBorder = cbAll;
+    TCalBorderStyle m_cellBorder = cbAll;
+    TCalBorderStyle m_miniCalBorder = cbAll;
+    TCalBorderStyle m_miniHeadersBorder = cbBottom;
+    TCalBorderStyle m_miniCellBorder = cbNone;
+    TCalHeadersStyle m_headersStyle = dsThreeChars;
+    TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
+    bool m_titleShowYear = true;
+    bool m_miniShowYear = true;
+    TCalendarNumberPosition m_numberPosition = cnpUpperRight;
+    int m_mainCalDay = 0;
+    int m_mainCalMonth = 1;
+    int m_mainCalYear = 1997;
+    int m_startOfWeek = 1;
+    int m_magnification = 100;
+    quint8 m_paperSize = qm::kPaperLetter;
+    TDateTime m_startingTime = 0;
+
+    std::array<QString, 12> m_monthNames;
+    std::array<QString, 7> m_dayNames;
+    TQmRtfStorage m_blankStorage;
+    std::array<TQmRtfStorage, qm::kCellCount> m_cells;
+
+    int m_layoutPixelsPerInch = 96;
+    int m_pageWidth = 0;
+    int m_pageHeight = 0;
+    TRect m_mainRect;
+    qm::MiniRectArray m_miniRects{};
+    std::array<qm::MonthOfYear, qm::kMaxMiniCount> m_miniMonths{};
+    int m_miniCount = 0;
+    bool m_showMainCalendar = true;
+    bool m_showMinis = false;
+    bool m_isPlanner = false;
+
+    TCalendarAttributes m_mainAttr;
+};

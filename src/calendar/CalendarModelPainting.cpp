@@ -1,0 +1,188 @@
+// Drawing the whole page: the main calendar or planner, its cell texts and
+// the mini-calendars, on screen, into a bitmap or on paper. Screen and paper
+// share one path; only the DrawingTarget differs.
+#include "calendar/CalendarModel.h"
+
+#include "calendar/CalendarDrawing.h"
+#include "calendar/Canvas.h"
+#include "calendar/CellTextPainter.h"
+#include "calendar/DrawingTarget.h"
+#include "platform/QmError.h"
+#include "platform/RoundHalfEven.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+using namespace qm;
+
+namespace {
+
+FontSpec scaledFont(const FontSpec &font, const DrawingTarget &target)
+{
+    FontSpec scaled = font;
+    scaled.size = target.fontSize(font.size);
+    return scaled;
+}
+
+void clearFreeRects(TCalendarAttributes &attr)
+{
+    for (CellRecord &cell : attr.cells)
+        cell.rFree = {};
+}
+
+} // namespace
+
+TCalendarAttributes CalendarModel::mainAttributes(const DrawingTarget &target) const
+{
+    TCalendarAttributes attr;
+    attr.backgroundColor = clWhite;
+    attr.titleBackgroundColor = m_titleBGColor;
+    attr.minimumTitleHeight = target.minimumTitleHeight();
+    attr.month = m_mainCalMonth;
+    attr.year = m_mainCalYear;
+    attr.day = m_mainCalDay;
+    attr.calendarRect = target.map(m_mainRect);
+    attr.numberPosition = m_numberPosition;
+    attr.startOfWeek = m_startOfWeek;
+    attr.calendarBorder = m_calendarBorder;
+    attr.titleFont = scaledFont(m_titleFont, target);
+    attr.showYear = m_titleShowYear;
+    attr.headersFont = scaledFont(m_headersFont, target);
+    attr.headersBorder = m_headersBorder;
+    attr.headersStyle = m_headersStyle;
+    attr.headersBackgroundColor = m_headersBGColor;
+    attr.cellFont = scaledFont(m_cellFont, target);
+    attr.cellBorder = m_cellBorder;
+    attr.monthNames = m_monthNames;
+    attr.dayNames = m_dayNames;
+    attr.plannerDayCount = m_calendarLayout == lo2Week ? 14 : 7;
+    attr.plannerSlotCount = m_calendarLayout == loDay15 ? 15 : 10;
+    attr.startingTime = m_startingTime;
+    return attr;
+}
+
+TCalendarAttributes CalendarModel::miniAttributes(const DrawingTarget &target) const
+{
+    TCalendarAttributes attr;
+    attr.backgroundColor = m_miniCalBGColor;
+    attr.titleBackgroundColor = m_miniCalBGColor;
+    attr.minimumTitleHeight = 0;
+    attr.numberPosition = cnpCenter;
+    attr.startOfWeek = m_startOfWeek;
+    attr.calendarBorder = m_miniCalBorder;
+    attr.titleFont = scaledFont(m_miniTitleFont, target);
+    attr.showYear = m_miniShowYear;
+    attr.headersFont = scaledFont(m_miniHeadersFont, target);
+    attr.headersBorder = m_miniHeadersBorder;
+    attr.headersStyle = m_miniHeadersStyle;
+    attr.headersBackgroundColor = m_miniHeadersBGColor;
+    attr.cellFont = scaledFont(m_miniCellFont, target);
+    attr.cellBorder = m_miniCellBorder;
+    attr.monthNames = m_monthNames;
+    attr.dayNames = m_dayNames;
+    return attr;
+}
+
+void CalendarModel::DrawPage(QPainter &painter)
+{
+    const DrawingTarget target = DrawingTarget::screen(m_layoutPixelsPerInch, m_magnification);
+    painter.fillRect(QRect(QPoint(0, 0), ScaledPageSize()), Qt::white);
+    Canvas canvas(painter, target.fontPixelsPerInch());
+    drawPage(canvas, target, m_mainAttr);
+}
+
+QImage CalendarModel::MakeBitmap()
+{
+    QImage image(ScaledPageSize(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int dotsPerMeter = int(roundRatio(qint64(m_layoutPixelsPerInch) * 10000, 254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    DrawPage(painter);
+    painter.end();
+    repaint();
+    return image;
+}
+
+void CalendarModel::PrintCalendar(QPagedPaintDevice &device)
+{
+    device.setPageOrientation(m_calendarOrientation == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw QmError(QStringLiteral("Printing failed"));
+    const int resolutionX = device.logicalDpiX();
+    const int resolutionY = device.logicalDpiY();
+    // The painter's origin is the corner of the printable area, not of the paper.
+    const QPoint offset(device.pageLayout().paintRectPixels(resolutionX).left(),
+                        device.pageLayout().paintRectPixels(resolutionY).top());
+    const DrawingTarget target = DrawingTarget::printer(m_layoutPixelsPerInch, resolutionX, resolutionY, offset);
+    Canvas canvas(painter, target.fontPixelsPerInch());
+    // Paper coordinates must not replace the screen's cells, which clicks still use.
+    TCalendarAttributes printed = m_mainAttr;
+    drawPage(canvas, target, printed);
+    painter.end();
+}
+
+void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalendarAttributes &mainAttr) const
+{
+    if (!isKnownLayout(m_calendarLayout) || !isDrawableMonth(m_mainCalYear, m_mainCalMonth)) {
+        // Nothing can be computed for these settings: a blank page, and no cell to click.
+        mainAttr.cells.fill(CellRecord{});
+        return;
+    }
+    TCalendarAttributes attr = mainAttributes(target);
+    attr.cells = mainAttr.cells;
+    const int drawnCells = drawMainCalendar(canvas, attr);
+    mainAttr = attr;
+    paintCellTexts(canvas, target, mainAttr, drawnCells);
+    if (m_showMinis)
+        drawMinis(canvas, target);
+}
+
+int CalendarModel::drawMainCalendar(Canvas &canvas, TCalendarAttributes &attr) const
+{
+    switch (m_calendarLayout) {
+    case loWeek:
+    case lo2Week:
+        DrawWeekPlanner(canvas, attr);
+        return attr.plannerDayCount + 1;
+    case loDay10:
+    case loDay15:
+        clearFreeRects(attr);
+        DrawDayPlanner(canvas, attr);
+        return attr.plannerSlotCount + 1;
+    default:
+        if (!m_showMainCalendar)
+            return 0;
+        clearFreeRects(attr);
+        DrawMonthGrid(canvas, attr);
+        return kCellCount;
+    }
+}
+
+void CalendarModel::paintCellTexts(Canvas &canvas, const DrawingTarget &target, const TCalendarAttributes &attr,
+                                   int drawnCells) const
+{
+    const CellTextBackground background = target.isPrinter() ? CellTextBackground::Transparent
+                                                              : CellTextBackground::White;
+    for (int i = 0; i < drawnCells; ++i) {
+        const TQmRTFTextIo &document = m_cells[i].RtfText();
+        const TRect &free = attr.cells[i].rFree;
+        if (document.IsEmpty() || free.width() <= 0 || free.height() <= 0)
+            continue;
+        PaintCellText(canvas.painter(), document, free, target.textZoom(), target.fontPixelsPerInch(), background);
+    }
+}
+
+void CalendarModel::drawMinis(Canvas &canvas, const DrawingTarget &target) const
+{
+    TCalendarAttributes attr = miniAttributes(target);
+    for (int i = 0; i < m_miniCount; ++i) {
+        attr.month = m_miniMonths[i].month;
+        attr.year = m_miniMonths[i].year;
+        attr.calendarRect = target.map(m_miniRects[i]);
+        DrawMonthGrid(canvas, attr);
+    }
+}
