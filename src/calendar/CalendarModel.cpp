@@ -33,10 +33,12 @@ CalendarModel::CalendarModel(QObject *parent)
 
 CalendarModel::~CalendarModel() = default;
 
-void CalendarModel::recalcIfChanged(bool changed)
+template <typename T> void CalendarModel::setAndRecalc(T &field, const T &value)
 {
-    if (changed)
-        RecalcLayout(MiniFonts::Keep);
+    if (field == value)
+        return;
+    field = value;
+    RecalcLayout(MiniFonts::Keep);
 }
 
 template <typename T> void CalendarModel::setAndRepaint(T &field, const T &value)
@@ -55,19 +57,8 @@ void CalendarModel::setFont(FontSpec &field, const FontSpec &value)
     repaint();
 }
 
-void CalendarModel::SetCalendarOrientation(TCalendarOrientation value)
-{
-    const bool changed = m_calendarOrientation != value;
-    m_calendarOrientation = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetCalendarLayout(TCalendarLayout value)
-{
-    const bool changed = m_calendarLayout != value;
-    m_calendarLayout = value;
-    recalcIfChanged(changed);
-}
+void CalendarModel::SetCalendarOrientation(TCalendarOrientation value) { setAndRecalc(m_calendarOrientation, value); }
+void CalendarModel::SetCalendarLayout(TCalendarLayout value) { setAndRecalc(m_calendarLayout, value); }
 
 void CalendarModel::SetCalendarLineLayout(TCalendarLineLayout value)
 {
@@ -127,33 +118,10 @@ void CalendarModel::SetMiniTitleFont(const FontSpec &value) { setFont(m_miniTitl
 void CalendarModel::SetMiniHeadersFont(const FontSpec &value) { setFont(m_miniHeadersFont, value); }
 void CalendarModel::SetMiniCellFont(const FontSpec &value) { setFont(m_miniCellFont, value); }
 
-void CalendarModel::SetLeftMarginInch(float value)
-{
-    const bool changed = m_leftMarginInch != value;
-    m_leftMarginInch = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetTopMarginInch(float value)
-{
-    const bool changed = m_topMarginInch != value;
-    m_topMarginInch = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetRightMarginInch(float value)
-{
-    const bool changed = m_rightMarginInch != value;
-    m_rightMarginInch = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetBottomMarginInch(float value)
-{
-    const bool changed = m_bottomMarginInch != value;
-    m_bottomMarginInch = value;
-    recalcIfChanged(changed);
-}
+void CalendarModel::SetLeftMarginInch(float value) { setAndRecalc(m_leftMarginInch, value); }
+void CalendarModel::SetTopMarginInch(float value) { setAndRecalc(m_topMarginInch, value); }
+void CalendarModel::SetRightMarginInch(float value) { setAndRecalc(m_rightMarginInch, value); }
+void CalendarModel::SetBottomMarginInch(float value) { setAndRecalc(m_bottomMarginInch, value); }
 
 void CalendarModel::SetCalendarBorder(TCalBorderStyle value) { setAndRepaint(m_calendarBorder, value); }
 void CalendarModel::SetHeadersBorder(TCalBorderStyle value) { setAndRepaint(m_headersBorder, value); }
@@ -168,26 +136,9 @@ void CalendarModel::SetMiniShowYear(bool value) { setAndRepaint(m_miniShowYear, 
 void CalendarModel::SetNumberPosition(TCalendarNumberPosition value) { setAndRepaint(m_numberPosition, value); }
 void CalendarModel::SetStartOfWeek(int value) { setAndRepaint(m_startOfWeek, value); }
 
-void CalendarModel::SetMainCalDay(int value)
-{
-    const bool changed = m_mainCalDay != value;
-    m_mainCalDay = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetMainCalMonth(int value)
-{
-    const bool changed = m_mainCalMonth != value;
-    m_mainCalMonth = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetMainCalYear(int value)
-{
-    const bool changed = m_mainCalYear != value;
-    m_mainCalYear = value;
-    recalcIfChanged(changed);
-}
+void CalendarModel::SetMainCalDay(int value) { setAndRecalc(m_mainCalDay, value); }
+void CalendarModel::SetMainCalMonth(int value) { setAndRecalc(m_mainCalMonth, value); }
+void CalendarModel::SetMainCalYear(int value) { setAndRecalc(m_mainCalYear, value); }
 
 void CalendarModel::SetMagnification(int value)
 {
@@ -199,19 +150,8 @@ void CalendarModel::SetMagnification(int value)
     repaint();
 }
 
-void CalendarModel::SetPaperSize(quint8 value)
-{
-    const bool changed = m_paperSize != value;
-    m_paperSize = value;
-    recalcIfChanged(changed);
-}
-
-void CalendarModel::SetStartingTime(TDateTime value)
-{
-    const bool changed = m_startingTime != value;
-    m_startingTime = value;
-    recalcIfChanged(changed);
-}
+void CalendarModel::SetPaperSize(quint8 value) { setAndRecalc(m_paperSize, value); }
+void CalendarModel::SetStartingTime(TDateTime value) { setAndRecalc(m_startingTime, value); }
 
 QString CalendarModel::GetMonthName(int index) const
 {

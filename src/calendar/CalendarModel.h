@@ -215,7 +215,7 @@ Q_SIGNALS:
 
 private:
     void repaint() { Q_EMIT repaintNeeded(); }
-    void recalcIfChanged(bool changed);
+    template <typename T> void setAndRecalc(T &field, const T &value);
     template <typename T> void setAndRepaint(T &field, const T &value);
     void setFont(qm::FontSpec &field, const qm::FontSpec &value);
     void fillNamesFromLocale();

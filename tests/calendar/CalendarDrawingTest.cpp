@@ -1,5 +1,6 @@
 #include "calendar/CalendarDrawing.h"
 #include "calendar/CalendarModel.h"
+#include "RectPrinting.h"
 #include "calendar/MonthGridGeometry.h"
 
 #include <QPdfWriter>
@@ -10,11 +11,6 @@
 using namespace qm;
 
 namespace {
-
-std::ostream &operator<<(std::ostream &out, const TRect &r)
-{
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 QImage drawn(CalendarModel &model)
 {

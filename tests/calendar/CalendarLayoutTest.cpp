@@ -1,4 +1,5 @@
 #include "calendar/CalendarModel.h"
+#include "RectPrinting.h"
 #include "platform/Environment.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,6 @@ using namespace qm;
 namespace {
 
 TRect rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-
-std::ostream &operator<<(std::ostream &out, const TRect &r)
-{
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 } // namespace
 
