@@ -2,33 +2,18 @@
 
 #include "platform/QmError.h"
 
+#include "TestDocuments.h"
+
 #include <gtest/gtest.h>
+
+using qm::test::appendRun;
+using qm::test::paragraphText;
 
 namespace {
 
 TAttr attrWith(quint8 font, quint8 size, quint32 flags = 0, quint16 tag = 0)
 {
-    TAttr attr;
-    attr.fontNumber = font;
-    attr.size = size;
-    attr.flags = flags;
-    attr.tag = tag;
-    return attr;
-}
-
-void appendText(TQmRTFText &document, TParagraph *paragraph, QByteArrayView text, const TAttr &attr)
-{
-    TTextLine *line = document.GetLastLine(paragraph);
-    for (char character : text)
-        line = document.AppendCharacter(paragraph, line, character, attr, 60);
-}
-
-QByteArray paragraphText(const TParagraph *paragraph)
-{
-    QByteArray text;
-    for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
-        text += line->chars();
-    return text;
+    return qm::test::attr(font, size, flags, tag);
 }
 
 std::string errorText(const std::function<void()> &action)
@@ -88,7 +73,7 @@ TEST(QmRTFTextTest, ClearKeepsOnlyTheCurrentFont)
         document.Header().colors[3] = 0x123456;
         document.Header().title = "Old";
         document.Header().addTab(720, tkLeft);
-        appendText(document, document.FirstParagraph(), "text", document.CurrentAttr());
+        appendRun(document, document.FirstParagraph(), "text", document.CurrentAttr());
         document.NewParagraph(document.FirstParagraph(), 10);
         document.CreateObject(qm::Graphic(), 7);
 
@@ -112,7 +97,7 @@ TEST(QmRTFTextTest, ClearKeepsOnlyTheCurrentFont)
 TEST(QmRTFTextTest, ClearDoesNothingWhileLoading)
 {
     TQmRTFText document;
-    appendText(document, document.FirstParagraph(), "kept", document.CurrentAttr());
+    appendRun(document, document.FirstParagraph(), "kept", document.CurrentAttr());
     document.SetLoading(true);
     document.Clear();
     EXPECT_EQ(paragraphText(document.FirstParagraph()), "kept");
@@ -248,7 +233,7 @@ TEST(QmRTFTextTest, AppendCharacterContinuesInANewLine)
     TQmRTFText document;
     TParagraph *paragraph = document.FirstParagraph();
     const QByteArray text(100, 'k');
-    appendText(document, paragraph, text, attrWith(2, 9));
+    appendRun(document, paragraph, text, attrWith(2, 9));
     EXPECT_EQ(paragraphText(paragraph), text);
     EXPECT_EQ(paragraph->firstLine()->length, 37) << "a line keeps 3 spare slots beside the terminating zero";
     EXPECT_EQ(paragraph->firstLine()->next()->capacity(), 60);
@@ -266,7 +251,7 @@ TEST(QmRTFTextTest, DeletingParagraphsAndLinesKeepsTheInvariants)
 {
     TQmRTFText document;
     TParagraph *first = document.FirstParagraph();
-    appendText(document, first, "one", document.CurrentAttr());
+    appendRun(document, first, "one", document.CurrentAttr());
     TParagraph *second = document.NewParagraph(first, 10);
     TParagraph *third = document.NewParagraph(second, 10);
     document.DeleteParagraph(second);
@@ -359,10 +344,10 @@ TEST(QmRTFTextTest, UnreferencedObjectsAreReleased)
     document.CreateObject(picture, 65535);
 
     TParagraph *paragraph = document.FirstParagraph();
-    appendText(document, paragraph, "\x02", attrWith(0, 10, TAttr::Object, byNumber->number));
+    appendRun(document, paragraph, "\x02", attrWith(0, 10, TAttr::Object, byNumber->number));
     TParagraph *next = document.NewParagraph(paragraph, 10);
-    appendText(document, next, "\x01", attrWith(0, 10, TAttr::Object, byTag->tag));
-    appendText(document, next, "\x01", attrWith(0, 10, 0, 2001)); // not an object character
+    appendRun(document, next, "\x01", attrWith(0, 10, TAttr::Object, byTag->tag));
+    appendRun(document, next, "\x01", attrWith(0, 10, 0, 2001)); // not an object character
 
     document.ReleaseUnreferencedObjects();
     ASSERT_EQ(document.Objects().size(), 2u);
@@ -376,7 +361,7 @@ TEST(QmRTFTextTest, MemoryFormatSwitch)
     document.SetMemoryFormat(fmPlainText);
     EXPECT_FALSE(document.Header().rich);
     TParagraph *paragraph = document.FirstParagraph();
-    appendText(document, paragraph, QByteArray(50, 'w'), TAttr());
+    appendRun(document, paragraph, QByteArray(50, 'w'), TAttr());
     document.NewParagraph(paragraph, 10);
     document.CharWidths()['w'] = 11;
     document.CurrentAttr() = attrWith(4, 0, TAttr::Italic);

@@ -4,23 +4,11 @@
 
 #include <QBuffer>
 
+#include "TestDocuments.h"
+
 #include <gtest/gtest.h>
 
-namespace {
-
-QList<QByteArray> paragraphs(const TQmRTFText &document)
-{
-    QList<QByteArray> result;
-    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next()) {
-        QByteArray text;
-        for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
-            text += line->chars();
-        result.append(text);
-    }
-    return result;
-}
-
-} // namespace
+using qm::test::paragraphTexts;
 
 TEST(QmTextReaderTest, ReadsParagraphsUpToAZeroByte)
 {
@@ -46,7 +34,7 @@ TEST(QmTextReaderTest, ReadsParagraphsUpToAZeroByte)
         TParagraph *insertion = document.FirstParagraph();
         TQmTextReader reader;
         EXPECT_EQ(reader.Read(&stream, &document, insertion), 0) << row.name;
-        EXPECT_EQ(paragraphs(document), row.expected) << row.name;
+        EXPECT_EQ(paragraphTexts(document), row.expected) << row.name;
         EXPECT_EQ(insertion, document.LastParagraph()) << row.name;
         const TTextLine *line = document.FirstParagraph()->firstLine();
         if (line->length > 0) {
@@ -65,7 +53,7 @@ TEST(QmTextReaderTest, LongTextContinuesInLinesOf200)
     TQmTextReader reader;
     reader.Read(&stream, &document, insertion);
     EXPECT_EQ(document.ParagraphCount(), 2) << "without insertion point a paragraph is appended";
-    EXPECT_EQ(paragraphs(document).last(), input);
+    EXPECT_EQ(paragraphTexts(document).last(), input);
     EXPECT_EQ(insertion->firstLine()->next()->capacity(), 200);
 }
 

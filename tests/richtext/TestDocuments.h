@@ -1,0 +1,47 @@
+#pragma once
+
+#include "richtext/QmRTFText.h"
+
+#include <QByteArray>
+
+namespace qm::test {
+
+/// An attribute with the given font, size and flags (colours and tag 0).
+inline TAttr attr(quint8 font = 0, quint8 size = 10, quint32 flags = 0, quint16 tag = 0)
+{
+    TAttr result;
+    result.fontNumber = font;
+    result.size = size;
+    result.flags = flags;
+    result.tag = tag;
+    return result;
+}
+
+/// Appends `text` with `attribute` to the last line of `paragraph`, starting
+/// new lines as the readers do.
+inline void appendRun(TQmRTFText &document, TParagraph *paragraph, QByteArrayView text, const TAttr &attribute)
+{
+    TTextLine *line = document.GetLastLine(paragraph);
+    for (char character : text)
+        line = document.AppendCharacter(paragraph, line, character, attribute, 60);
+}
+
+/// The characters of `paragraph`, all lines joined.
+inline QByteArray paragraphText(const TParagraph *paragraph)
+{
+    QByteArray text;
+    for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
+        text += line->chars();
+    return text;
+}
+
+/// The text of every paragraph.
+inline QList<QByteArray> paragraphTexts(const TQmRTFText &document)
+{
+    QList<QByteArray> texts;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next())
+        texts.append(paragraphText(paragraph));
+    return texts;
+}
+
+} // namespace qm::test
