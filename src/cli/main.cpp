@@ -1,0 +1,79 @@
+// quillmark-cli: Quillmark's batch tool. Each command lives in a file of its
+// own; adding one is a line in the table below.
+#include "cli/CliCommand.h"
+#include "platform/QmError.h"
+
+#include <QGuiApplication>
+
+using namespace qm::cli;
+
+namespace {
+
+struct Command {
+    const char *name;
+    CommandFunction run;
+    const char *usage;
+};
+
+const Command kCommands[] = {
+    {"render", runRender, "render OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]"},
+    {"info", runInfo, "info [settings]"},
+};
+
+void printUsage(QTextStream &out)
+{
+    out << "usage: quillmark-cli COMMAND [arguments]\n";
+    for (const Command &command : kCommands)
+        out << "  quillmark-cli " << command.usage << '\n';
+    out << "settings: --layout N --paper letter|a4 --margins L,T,R,B --month M --year Y --day D\n"
+           "          --start-of-week N --number-position center|upper-right --starting-time HH:MM\n"
+           "          --zoom PCT --ppi P\n";
+}
+
+int runCommand(const QStringList &arguments, CliIo &io)
+{
+    const QString name = arguments.value(0);
+    if (name == u"help" || name == u"--help") {
+        printUsage(io.out);
+        return kSuccess;
+    }
+    QStringList names;
+    for (const Command &command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments.mid(1), io);
+        names << QLatin1String(command.name);
+    }
+    const QString problem = name.isEmpty() ? QStringLiteral("no command given") : QStringLiteral("unknown command ") + name;
+    throw UsageError(QStringLiteral("%1 (commands: %2; see quillmark-cli help)").arg(problem, names.join(u", ")));
+}
+
+// The tool reports its own failures in one line; Qt's warnings about the
+// surroundings (a missing runtime folder, say) would only bury that line.
+void keepSevereMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A batch tool needs no display; an explicit platform still wins.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepSevereMessages);
+    QGuiApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CliIo io{out, err};
+    try {
+        return runCommand(application.arguments().mid(1), io);
+    } catch (const UsageError &error) {
+        err << "quillmark-cli: " << error.message() << '\n';
+        return kBadArguments;
+    } catch (const QmError &error) {
+        err << "quillmark-cli: " << error.message() << '\n';
+        return kFailure;
+    }
+}

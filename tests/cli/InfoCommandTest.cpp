@@ -1,0 +1,104 @@
+#include "CliTestSupport.h"
+#include "calendar/CalendarTypes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace qm::cli;
+
+namespace {
+
+QJsonArray rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+
+} // namespace
+
+class InfoCommand : public CliCommandTest
+{
+protected:
+    QJsonObject info(const QStringList &arguments)
+    {
+        EXPECT_EQ(run(runInfo, arguments), kSuccess);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(m_out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        return document.object();
+    }
+};
+
+TEST_F(InfoCommand, ANewCalendarIsDatedToday)
+{
+    const QJsonObject json = info({});
+    EXPECT_EQ(json["CalendarLayout"].toInt(), 3);
+    EXPECT_EQ(json["CalendarOrientation"].toInt(), 1);
+    EXPECT_EQ(json["MainCalDay"].toInt(), 31);
+    EXPECT_EQ(json["MainCalMonth"].toInt(), 3);
+    EXPECT_EQ(json["MainCalYear"].toInt(), 2026);
+    EXPECT_EQ(json["LeftMarginInch"].toDouble(), 0.5);
+    EXPECT_EQ(json["StartingTime"].toString(), "08:00");
+    EXPECT_EQ(json["MonthNameList"].toArray().first().toString(), "January");
+    EXPECT_EQ(json["DayNameList"].toArray().size(), 7);
+    EXPECT_EQ(json["MiniHeadersFont"].toObject()["Color"].toInt(), 0);
+    EXPECT_EQ(json["TitleFont"].toObject()["Name"].toString(), "Times New Roman");
+    EXPECT_TRUE(json["TitleFont"].toObject()["Bold"].toBool());
+    EXPECT_EQ(json["MiniHeadersBorder"].toInt(), int(cbTopBottom));
+    EXPECT_EQ(json["Cells"].toArray().size(), 42);
+    EXPECT_TRUE(m_out.startsWith("{\n  \"PaperSize\": 0,")); // keys keep the documented order
+    EXPECT_TRUE(m_out.trimmed().endsWith("]\n}"));
+}
+
+TEST_F(InfoCommand, ReproducesTheWorkedExample)
+{
+    const QJsonObject json = info({"--layout", "2", "--month", "1", "--year", "1997", "--margins",
+                                   "0.25,0.25,0.25,0.25"});
+    EXPECT_EQ(json["PageWidth"].toInt(), 816);
+    EXPECT_EQ(json["PageHeight"].toInt(), 1056);
+    EXPECT_EQ(json["MainRect"].toArray(), rect(26, 26, 790, 1030));
+    EXPECT_EQ(json["MiniCount"].toInt(), 2);
+    EXPECT_EQ(json["MiniRects"].toArray(), (QJsonArray{rect(38, 38, 158, 158), rect(658, 38, 778, 158)}));
+    EXPECT_EQ(json["MiniMonths"].toArray(), (QJsonArray{QJsonArray{12, 1996}, QJsonArray{2, 1997}}));
+    EXPECT_EQ(json["MiniTitleFont"].toObject()["Size"].toInt(), 10);
+    const QJsonObject first = json["Cells"].toArray().first().toObject();
+    EXPECT_EQ(first["rTotal"].toArray(), rect(31, 232, 129, 363));
+    EXPECT_EQ(first["iDay"].toInt(), 0);
+    EXPECT_EQ(json["Cells"].toArray().at(3).toObject()["iDay"].toInt(), 1);
+}
+
+TEST_F(InfoCommand, SettingsOptionsReachTheCalendar)
+{
+    const QJsonObject json = info({"--ppi", "120", "--zoom", "50", "--starting-time", "9:30", "--number-position",
+                                   "center", "--start-of-week", "2", "--paper", "A4", "--layout", "20", "--day", "31",
+                                   "--month", "4", "--margins", "0.3,0.4,0.5,0.6"});
+    EXPECT_EQ(json["PageWidth"].toInt(), 992); // A4 at 120 pixels per inch
+    EXPECT_EQ(json["Magnification"].toInt(), 50);
+    EXPECT_EQ(json["StartingTime"].toString(), "09:30");
+    EXPECT_EQ(json["NumberPosition"].toInt(), int(cnpCenter));
+    EXPECT_EQ(json["StartOfWeek"].toInt(), 2);
+    EXPECT_EQ(json["MainCalDay"].toInt(), 31); // kept; the planner draws from 30 April
+    EXPECT_EQ(json["TopMarginInch"].toDouble(), 0.4);
+    EXPECT_TRUE(json["IsPlanner"].toBool());
+    // Cells of a drawing at 50 %: the planner spans x 19..464, its label column
+    // ends at 19 + round(0.15 x 445) = 86 and the text area starts 4 pixels on.
+    EXPECT_EQ(json["Cells"].toArray().first().toObject()["rTotal"].toArray().at(0).toInt(), 90);
+}
+
+TEST_F(InfoCommand, BadSettingsAreRefusedWithOneLine)
+{
+    const QStringList bad[] = {
+        {"--layout", "22"},       {"--layout", "x"},          {"--paper", "b5"},
+        {"--margins", "1,2,3"},   {"--margins", "1,2,3,-1"},  {"--month", "13"},
+        {"--year", "0"},          {"--day", "32"},            {"--starting-time", "25:00"},
+        {"--starting-time", "8"}, {"--number-position", "left"}, {"--zoom", "0"},
+        {"--ppi", "5"},           {"--foo"},                  {"--month"},
+        {"extra.png"},
+    };
+    for (const QStringList &arguments : bad) {
+        try {
+            run(runInfo, arguments);
+            ADD_FAILURE() << arguments.join(' ').toStdString() << " was accepted";
+        } catch (const UsageError &error) {
+            EXPECT_FALSE(error.message().contains('\n')) << error.message().toStdString();
+            EXPECT_FALSE(error.message().isEmpty());
+        }
+    }
+}

@@ -1,0 +1,69 @@
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Result runProgram(const QStringList &arguments)
+{
+    QTemporaryDir runtime;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("LANG", "en_US.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.start(QM_CLI_PROGRAM, arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+} // namespace
+
+TEST(QuillmarkCli, ExitCodesTellSuccessBadArgumentsAndFailures)
+{
+    QTemporaryDir folder;
+    struct Row { QStringList arguments; int exitCode; };
+    const Row rows[] = {
+        {{"info", "--layout", "18"}, 0},
+        {{"render", folder.filePath("week.png"), "--layout", "18", "--zoom", "20"}, 0},
+        {{}, 2},
+        {{"frobnicate"}, 2},
+        {{"info", "--month", "13"}, 2},
+        {{"render", folder.filePath("none/week.pdf")}, 1},
+    };
+    for (const Row &row : rows) {
+        const Result result = runProgram(row.arguments);
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.arguments.join(' ').toStdString();
+        if (row.exitCode != 0) {
+            EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
+            EXPECT_TRUE(result.err.startsWith("quillmark-cli: ")) << result.err.toStdString();
+        }
+    }
+}
+
+TEST(QuillmarkCli, InfoPrintsOneJsonObject)
+{
+    const Result result = runProgram({"info"});
+    ASSERT_EQ(result.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_TRUE(document.isObject());
+}
+
+TEST(QuillmarkCli, HelpListsTheCommands)
+{
+    const Result result = runProgram({"help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.out.contains("quillmark-cli render OUT.png|OUT.bmp|OUT.pdf"));
+    EXPECT_TRUE(result.out.contains("quillmark-cli info"));
+}

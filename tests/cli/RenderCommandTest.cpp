@@ -1,0 +1,69 @@
+#include "CliTestSupport.h"
+#include "platform/QmError.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+using namespace qm::cli;
+
+class RenderCommand : public CliCommandTest
+{
+protected:
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+    QTemporaryDir m_folder;
+};
+
+TEST_F(RenderCommand, BitmapsAreThePageAtTheZoom)
+{
+    struct Row { const char *file; QStringList options; QSize size; };
+    const Row rows[] = {
+        {"page.png", {}, {1056, 816}},
+        {"page.bmp", {"--zoom", "30"}, {317, 245}},
+        {"portrait.png", {"--layout", "0", "--paper", "a4"}, {794, 1122}},
+        {"upper.PNG", {"--layout", "21", "--zoom", "70"}, {571, 739}},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(run(runRender, QStringList{path(row.file)} + row.options), kSuccess) << row.file;
+        const QImage image(path(row.file));
+        EXPECT_EQ(image.size(), row.size) << row.file;
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << row.file;
+    }
+}
+
+TEST_F(RenderCommand, PdfPagesHaveTheCalendarsPaperAndOrientation)
+{
+    struct Row { const char *file; QStringList options; const char *mediaBox; };
+    const Row rows[] = {
+        {"letter.pdf", {"--layout", "0"}, "/MediaBox [0 0 612.000000 792.000000]"},
+        {"a4-landscape.pdf", {"--layout", "17", "--paper", "a4", "--dpi", "150"}, "/MediaBox [0 0 842.000000 595.000000]"},
+    };
+    for (const Row &row : rows) {
+        ASSERT_EQ(run(runRender, QStringList{path(row.file)} + row.options), kSuccess) << row.file;
+        QFile file(path(row.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        EXPECT_TRUE(pdf.startsWith("%PDF")) << row.file;
+        EXPECT_TRUE(pdf.contains(row.mediaBox)) << row.file;
+        EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 1) << row.file; // one page
+    }
+}
+
+TEST_F(RenderCommand, AnUnwritableFileIsAFailureNamingIt)
+{
+    for (const char *name : {"missing/page.png", "missing/page.pdf"}) {
+        try {
+            run(runRender, {path(name)});
+            ADD_FAILURE() << name << " was written";
+        } catch (const QmError &error) {
+            EXPECT_EQ(error.message(), "Cannot create file " + path(name));
+        }
+    }
+}
+
+TEST_F(RenderCommand, NeedsOneFileOfAKnownKind)
+{
+    const QStringList bad[] = {{}, {"page.gif"}, {"page"}, {"a.png", "b.png"}, {"a.pdf", "--dpi", "10"}};
+    for (const QStringList &arguments : bad)
+        EXPECT_THROW(run(runRender, arguments), UsageError) << arguments.join(' ').toStdString();
+}
