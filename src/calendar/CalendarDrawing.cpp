@@ -40,11 +40,15 @@ void drawHeaders(Canvas &canvas, const TCalendarAttributes &attr, const MonthGri
 bool hasRowLine(TCalBorderStyle style, int r)
 {
     switch (style) {
-    case cbNone: return false;
+    case cbNone:
+        return false;
     case cbAll:
-    case cbTopBottom: return true;
-    case cbTop: return r <= 5;
-    case cbBottom: return r >= 1;
+    case cbTopBottom:
+        return true;
+    case cbTop:
+        return r <= 5;
+    case cbBottom:
+        return r >= 1;
     }
     return false;
 }
@@ -101,7 +105,8 @@ void DrawMonthGrid(Canvas &canvas, TCalendarAttributes &attr)
     canvas.setBrushColor(attr.backgroundColor);
     drawGridLines(canvas, attr, g);
     const int numberHeight = canvas.textHeight();
-    const Canvas::Align numberAlign = attr.numberPosition == cnpUpperRight ? Canvas::Align::TopRight : Canvas::Align::Center;
+    const Canvas::Align numberAlign =
+        attr.numberPosition == cnpUpperRight ? Canvas::Align::TopRight : Canvas::Align::Center;
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 7; ++col) {
             CellRecord &cell = attr.cells[7 * row + col];

@@ -33,33 +33,6 @@ CalendarModel::CalendarModel(QObject *parent)
 
 CalendarModel::~CalendarModel() = default;
 
-template <typename T> void CalendarModel::setAndRecalc(T &field, const T &value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RecalcLayout(MiniFonts::Keep);
-}
-
-template <typename T> void CalendarModel::setAndRepaint(T &field, const T &value)
-{
-    if (field == value)
-        return;
-    field = value;
-    repaint();
-}
-
-void CalendarModel::setFont(FontSpec &field, const FontSpec &value)
-{
-    // Fonts are copied and always repaint: a caller may re-set a font it has
-    // changed elsewhere and expects to see it.
-    field = value;
-    repaint();
-}
-
-void CalendarModel::SetCalendarOrientation(TCalendarOrientation value) { setAndRecalc(m_calendarOrientation, value); }
-void CalendarModel::SetCalendarLayout(TCalendarLayout value) { setAndRecalc(m_calendarLayout, value); }
-
 void CalendarModel::SetCalendarLineLayout(TCalendarLineLayout value)
 {
     if (m_calendarLineLayout == value)
@@ -106,40 +79,6 @@ void CalendarModel::applyMiniLineLayoutBorders()
     }
 }
 
-void CalendarModel::SetTitleBGColor(TColor value) { setAndRepaint(m_titleBGColor, value); }
-void CalendarModel::SetHeadersBGColor(TColor value) { setAndRepaint(m_headersBGColor, value); }
-void CalendarModel::SetMiniHeadersBGColor(TColor value) { setAndRepaint(m_miniHeadersBGColor, value); }
-void CalendarModel::SetMiniCalBGColor(TColor value) { setAndRepaint(m_miniCalBGColor, value); }
-
-void CalendarModel::SetTitleFont(const FontSpec &value) { setFont(m_titleFont, value); }
-void CalendarModel::SetHeadersFont(const FontSpec &value) { setFont(m_headersFont, value); }
-void CalendarModel::SetCellFont(const FontSpec &value) { setFont(m_cellFont, value); }
-void CalendarModel::SetMiniTitleFont(const FontSpec &value) { setFont(m_miniTitleFont, value); }
-void CalendarModel::SetMiniHeadersFont(const FontSpec &value) { setFont(m_miniHeadersFont, value); }
-void CalendarModel::SetMiniCellFont(const FontSpec &value) { setFont(m_miniCellFont, value); }
-
-void CalendarModel::SetLeftMarginInch(float value) { setAndRecalc(m_leftMarginInch, value); }
-void CalendarModel::SetTopMarginInch(float value) { setAndRecalc(m_topMarginInch, value); }
-void CalendarModel::SetRightMarginInch(float value) { setAndRecalc(m_rightMarginInch, value); }
-void CalendarModel::SetBottomMarginInch(float value) { setAndRecalc(m_bottomMarginInch, value); }
-
-void CalendarModel::SetCalendarBorder(TCalBorderStyle value) { setAndRepaint(m_calendarBorder, value); }
-void CalendarModel::SetHeadersBorder(TCalBorderStyle value) { setAndRepaint(m_headersBorder, value); }
-void CalendarModel::SetCellBorder(TCalBorderStyle value) { setAndRepaint(m_cellBorder, value); }
-void CalendarModel::SetMiniCalBorder(TCalBorderStyle value) { setAndRepaint(m_miniCalBorder, value); }
-void CalendarModel::SetMiniHeadersBorder(TCalBorderStyle value) { setAndRepaint(m_miniHeadersBorder, value); }
-void CalendarModel::SetMiniCellBorder(TCalBorderStyle value) { setAndRepaint(m_miniCellBorder, value); }
-void CalendarModel::SetHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_headersStyle, value); }
-void CalendarModel::SetMiniHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_miniHeadersStyle, value); }
-void CalendarModel::SetTitleShowYear(bool value) { setAndRepaint(m_titleShowYear, value); }
-void CalendarModel::SetMiniShowYear(bool value) { setAndRepaint(m_miniShowYear, value); }
-void CalendarModel::SetNumberPosition(TCalendarNumberPosition value) { setAndRepaint(m_numberPosition, value); }
-void CalendarModel::SetStartOfWeek(int value) { setAndRepaint(m_startOfWeek, value); }
-
-void CalendarModel::SetMainCalDay(int value) { setAndRecalc(m_mainCalDay, value); }
-void CalendarModel::SetMainCalMonth(int value) { setAndRecalc(m_mainCalMonth, value); }
-void CalendarModel::SetMainCalYear(int value) { setAndRecalc(m_mainCalYear, value); }
-
 void CalendarModel::SetMagnification(int value)
 {
     // No page can be drawn at zero or negative size.
@@ -149,9 +88,6 @@ void CalendarModel::SetMagnification(int value)
     Q_EMIT viewSizeChanged();
     repaint();
 }
-
-void CalendarModel::SetPaperSize(quint8 value) { setAndRecalc(m_paperSize, value); }
-void CalendarModel::SetStartingTime(TDateTime value) { setAndRecalc(m_startingTime, value); }
 
 QString CalendarModel::GetMonthName(int index) const
 {
@@ -257,22 +193,21 @@ bool CalendarModel::SameFont(const FontSpec &a, const FontSpec &b)
 
 bool CalendarModel::SameStyle(const CalendarModel &other) const
 {
-    return m_paperSize == other.m_paperSize && m_calendarLayout == other.m_calendarLayout
-        && m_startOfWeek == other.m_startOfWeek && m_monthNames == other.m_monthNames
-        && m_dayNames == other.m_dayNames && m_mainCalDay == other.m_mainCalDay
-        && m_mainCalMonth == other.m_mainCalMonth && m_mainCalYear == other.m_mainCalYear
-        && SameFont(m_titleFont, other.m_titleFont) && m_titleBGColor == other.m_titleBGColor
-        && SameFont(m_headersFont, other.m_headersFont) && m_headersBGColor == other.m_headersBGColor
-        && m_headersStyle == other.m_headersStyle && SameFont(m_cellFont, other.m_cellFont)
-        && m_miniCalBGColor == other.m_miniCalBGColor && SameFont(m_miniTitleFont, other.m_miniTitleFont)
-        && SameFont(m_miniHeadersFont, other.m_miniHeadersFont)
-        && m_miniHeadersBGColor == other.m_miniHeadersBGColor && m_miniHeadersStyle == other.m_miniHeadersStyle
-        && SameFont(m_miniCellFont, other.m_miniCellFont) && m_titleShowYear == other.m_titleShowYear
-        && m_miniShowYear == other.m_miniShowYear && m_leftMarginInch == other.m_leftMarginInch
-        && m_topMarginInch == other.m_topMarginInch && m_rightMarginInch == other.m_rightMarginInch
-        && m_bottomMarginInch == other.m_bottomMarginInch && m_startingTime == other.m_startingTime
-        && m_calendarLineLayout == other.m_calendarLineLayout
-        && m_miniCalendarLineLayout == other.m_miniCalendarLineLayout;
+    return m_paperSize == other.m_paperSize && m_calendarLayout == other.m_calendarLayout &&
+           m_startOfWeek == other.m_startOfWeek && m_monthNames == other.m_monthNames &&
+           m_dayNames == other.m_dayNames && m_mainCalDay == other.m_mainCalDay &&
+           m_mainCalMonth == other.m_mainCalMonth && m_mainCalYear == other.m_mainCalYear &&
+           SameFont(m_titleFont, other.m_titleFont) && m_titleBGColor == other.m_titleBGColor &&
+           SameFont(m_headersFont, other.m_headersFont) && m_headersBGColor == other.m_headersBGColor &&
+           m_headersStyle == other.m_headersStyle && SameFont(m_cellFont, other.m_cellFont) &&
+           m_miniCalBGColor == other.m_miniCalBGColor && SameFont(m_miniTitleFont, other.m_miniTitleFont) &&
+           SameFont(m_miniHeadersFont, other.m_miniHeadersFont) && m_miniHeadersBGColor == other.m_miniHeadersBGColor &&
+           m_miniHeadersStyle == other.m_miniHeadersStyle && SameFont(m_miniCellFont, other.m_miniCellFont) &&
+           m_titleShowYear == other.m_titleShowYear && m_miniShowYear == other.m_miniShowYear &&
+           m_leftMarginInch == other.m_leftMarginInch && m_topMarginInch == other.m_topMarginInch &&
+           m_rightMarginInch == other.m_rightMarginInch && m_bottomMarginInch == other.m_bottomMarginInch &&
+           m_startingTime == other.m_startingTime && m_calendarLineLayout == other.m_calendarLineLayout &&
+           m_miniCalendarLineLayout == other.m_miniCalendarLineLayout;
 }
 
 void CalendarModel::SetDefaults()

@@ -18,7 +18,7 @@ class QPainter;
 namespace qm {
 class Canvas;
 class DrawingTarget;
-}
+} // namespace qm
 
 /// One calendar page: every setting of a calendar document, the rich text of
 /// its 42 cells, the page geometry computed from the settings, and the
@@ -43,9 +43,9 @@ public:
     // Settings (read with X(), written with SetX(v)).
     TCalendarOrientation CalendarOrientation() const { return m_calendarOrientation; }
     /// Stored, then overwritten from the layout by RecalcLayout.
-    void SetCalendarOrientation(TCalendarOrientation value);
+    void SetCalendarOrientation(TCalendarOrientation value) { setAndRecalc(m_calendarOrientation, value); }
     TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
-    void SetCalendarLayout(TCalendarLayout value);
+    void SetCalendarLayout(TCalendarLayout value) { setAndRecalc(m_calendarLayout, value); }
     TCalendarLineLayout CalendarLineLayout() const { return m_calendarLineLayout; }
     /// A new value also sets CalendarBorder, HeadersBorder and CellBorder.
     void SetCalendarLineLayout(TCalendarLineLayout value);
@@ -54,71 +54,71 @@ public:
     void SetMiniCalendarLineLayout(TMiniCalendarLineLayout value);
 
     TColor TitleBGColor() const { return m_titleBGColor; }
-    void SetTitleBGColor(TColor value);
+    void SetTitleBGColor(TColor value) { setAndRepaint(m_titleBGColor, value); }
     TColor HeadersBGColor() const { return m_headersBGColor; }
-    void SetHeadersBGColor(TColor value);
+    void SetHeadersBGColor(TColor value) { setAndRepaint(m_headersBGColor, value); }
     TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
-    void SetMiniHeadersBGColor(TColor value);
+    void SetMiniHeadersBGColor(TColor value) { setAndRepaint(m_miniHeadersBGColor, value); }
     TColor MiniCalBGColor() const { return m_miniCalBGColor; }
-    void SetMiniCalBGColor(TColor value);
+    void SetMiniCalBGColor(TColor value) { setAndRepaint(m_miniCalBGColor, value); }
 
     const qm::FontSpec &TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const qm::FontSpec &value);
+    void SetTitleFont(const qm::FontSpec &value) { setFont(m_titleFont, value); }
     const qm::FontSpec &HeadersFont() const { return m_headersFont; }
-    void SetHeadersFont(const qm::FontSpec &value);
+    void SetHeadersFont(const qm::FontSpec &value) { setFont(m_headersFont, value); }
     const qm::FontSpec &CellFont() const { return m_cellFont; }
-    void SetCellFont(const qm::FontSpec &value);
+    void SetCellFont(const qm::FontSpec &value) { setFont(m_cellFont, value); }
     const qm::FontSpec &MiniTitleFont() const { return m_miniTitleFont; }
-    void SetMiniTitleFont(const qm::FontSpec &value);
+    void SetMiniTitleFont(const qm::FontSpec &value) { setFont(m_miniTitleFont, value); }
     const qm::FontSpec &MiniHeadersFont() const { return m_miniHeadersFont; }
-    void SetMiniHeadersFont(const qm::FontSpec &value);
+    void SetMiniHeadersFont(const qm::FontSpec &value) { setFont(m_miniHeadersFont, value); }
     const qm::FontSpec &MiniCellFont() const { return m_miniCellFont; }
-    void SetMiniCellFont(const qm::FontSpec &value);
+    void SetMiniCellFont(const qm::FontSpec &value) { setFont(m_miniCellFont, value); }
 
     float LeftMarginInch() const { return m_leftMarginInch; }
-    void SetLeftMarginInch(float value);
+    void SetLeftMarginInch(float value) { setAndRecalc(m_leftMarginInch, value); }
     float TopMarginInch() const { return m_topMarginInch; }
-    void SetTopMarginInch(float value);
+    void SetTopMarginInch(float value) { setAndRecalc(m_topMarginInch, value); }
     float RightMarginInch() const { return m_rightMarginInch; }
-    void SetRightMarginInch(float value);
+    void SetRightMarginInch(float value) { setAndRecalc(m_rightMarginInch, value); }
     float BottomMarginInch() const { return m_bottomMarginInch; }
-    void SetBottomMarginInch(float value);
+    void SetBottomMarginInch(float value) { setAndRecalc(m_bottomMarginInch, value); }
 
     TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
-    void SetCalendarBorder(TCalBorderStyle value);
+    void SetCalendarBorder(TCalBorderStyle value) { setAndRepaint(m_calendarBorder, value); }
     TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
-    void SetHeadersBorder(TCalBorderStyle value);
+    void SetHeadersBorder(TCalBorderStyle value) { setAndRepaint(m_headersBorder, value); }
     TCalBorderStyle CellBorder() const { return m_cellBorder; }
-    void SetCellBorder(TCalBorderStyle value);
+    void SetCellBorder(TCalBorderStyle value) { setAndRepaint(m_cellBorder, value); }
     TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
-    void SetMiniCalBorder(TCalBorderStyle value);
+    void SetMiniCalBorder(TCalBorderStyle value) { setAndRepaint(m_miniCalBorder, value); }
     TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
-    void SetMiniHeadersBorder(TCalBorderStyle value);
+    void SetMiniHeadersBorder(TCalBorderStyle value) { setAndRepaint(m_miniHeadersBorder, value); }
     TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
-    void SetMiniCellBorder(TCalBorderStyle value);
+    void SetMiniCellBorder(TCalBorderStyle value) { setAndRepaint(m_miniCellBorder, value); }
 
     TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
-    void SetHeadersStyle(TCalHeadersStyle value);
+    void SetHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_headersStyle, value); }
     TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
-    void SetMiniHeadersStyle(TCalHeadersStyle value);
+    void SetMiniHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_miniHeadersStyle, value); }
     bool TitleShowYear() const { return m_titleShowYear; }
-    void SetTitleShowYear(bool value);
+    void SetTitleShowYear(bool value) { setAndRepaint(m_titleShowYear, value); }
     bool MiniShowYear() const { return m_miniShowYear; }
-    void SetMiniShowYear(bool value);
+    void SetMiniShowYear(bool value) { setAndRepaint(m_miniShowYear, value); }
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
-    void SetNumberPosition(TCalendarNumberPosition value);
+    void SetNumberPosition(TCalendarNumberPosition value) { setAndRepaint(m_numberPosition, value); }
 
     /// The first day of the planners; month layouts ignore it.
     int MainCalDay() const { return m_mainCalDay; }
-    void SetMainCalDay(int value);
+    void SetMainCalDay(int value) { setAndRecalc(m_mainCalDay, value); }
     /// The month of the main grid and the first month of a mini-calendar sheet.
     int MainCalMonth() const { return m_mainCalMonth; }
-    void SetMainCalMonth(int value);
+    void SetMainCalMonth(int value) { setAndRecalc(m_mainCalMonth, value); }
     int MainCalYear() const { return m_mainCalYear; }
-    void SetMainCalYear(int value);
+    void SetMainCalYear(int value) { setAndRecalc(m_mainCalYear, value); }
     /// 1 starts the week on Sunday; any other value on Monday.
     int StartOfWeek() const { return m_startOfWeek; }
-    void SetStartOfWeek(int value);
+    void SetStartOfWeek(int value) { setAndRepaint(m_startOfWeek, value); }
 
     /// Screen scale in percent. Values of 0 or less are ignored.
     int Magnification() const { return m_magnification; }
@@ -126,10 +126,10 @@ public:
 
     /// 0 = US Letter, 1 = A4.
     quint8 PaperSize() const { return m_paperSize; }
-    void SetPaperSize(quint8 value);
+    void SetPaperSize(quint8 value) { setAndRecalc(m_paperSize, value); }
     /// The time of the day planners' first row (its date part is ignored).
     TDateTime StartingTime() const { return m_startingTime; }
-    void SetStartingTime(TDateTime value);
+    void SetStartingTime(TDateTime value) { setAndRecalc(m_startingTime, value); }
 
     // Month names 1..12 and day names 1..7 (1 = Sunday). Out-of-range indexes
     // read as an empty name and are ignored on writing. Writing does not repaint.
@@ -215,9 +215,27 @@ Q_SIGNALS:
 
 private:
     void repaint() { Q_EMIT repaintNeeded(); }
-    template <typename T> void setAndRecalc(T &field, const T &value);
-    template <typename T> void setAndRepaint(T &field, const T &value);
-    void setFont(qm::FontSpec &field, const qm::FontSpec &value);
+    template <typename T> void setAndRecalc(T &field, const T &value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RecalcLayout(MiniFonts::Keep);
+    }
+    template <typename T> void setAndRepaint(T &field, const T &value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        repaint();
+    }
+    // Fonts are copied and always repaint: a caller may re-set a font it has
+    // changed elsewhere and expects to see the change.
+    void setFont(qm::FontSpec &field, const qm::FontSpec &value)
+    {
+        field = value;
+        repaint();
+    }
     void fillNamesFromLocale();
     void applyLineLayoutBorders();
     void applyMiniLineLayoutBorders();

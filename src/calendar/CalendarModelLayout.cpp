@@ -21,24 +21,33 @@ LayoutRow layoutRow(int layout)
 {
     switch (layout) {
     case loFullCalendar:
-    case LOFullCalendarLS: return {true, false, false, 0, -1};
+    case LOFullCalendarLS:
+        return {true, false, false, 0, -1};
     case loFCMinisInTitle:
-    case loFCMinisInTitleLS: return {true, true, false, 10, 2};
+    case loFCMinisInTitleLS:
+        return {true, true, false, 10, 2};
     case loFC6Before6After:
     case loFC6Before6AfterLS:
     case loFC12After:
-    case loFC12AfterLS: return {true, true, false, 10, 12};
+    case loFC12AfterLS:
+        return {true, true, false, 10, 12};
     case lopMC6Month:
-    case lopMC6MonthLS: return {false, true, false, 18, 6};
+    case lopMC6MonthLS:
+        return {false, true, false, 18, 6};
     case loMC12Month:
-    case loMC12MonthLS: return {false, true, false, 18, 12};
+    case loMC12MonthLS:
+        return {false, true, false, 18, 12};
     case loMC24Month:
-    case loMC24MonthLS: return {false, true, false, 12, 24};
+    case loMC24MonthLS:
+        return {false, true, false, 12, 24};
     case loMC48Month:
-    case loMC48MonthLS: return {false, true, false, 10, 48};
+    case loMC48MonthLS:
+        return {false, true, false, 10, 48};
     case loMC60Month:
-    case loMC60MonthLS: return {false, true, false, 8, 60};
-    default: return {false, false, true, 0, -1};
+    case loMC60MonthLS:
+        return {false, true, false, 8, 60};
+    default:
+        return {false, false, true, 0, -1};
     }
 }
 
@@ -52,14 +61,19 @@ SheetGrid portraitSheetGrid(int layout)
 {
     switch (layout) {
     case lopMC6Month:
-    case lopMC6MonthLS: return {3, 2};
+    case lopMC6MonthLS:
+        return {3, 2};
     case loMC12Month:
-    case loMC12MonthLS: return {4, 3};
+    case loMC12MonthLS:
+        return {4, 3};
     case loMC24Month:
-    case loMC24MonthLS: return {6, 4};
+    case loMC24MonthLS:
+        return {6, 4};
     case loMC48Month:
-    case loMC48MonthLS: return {8, 6};
-    default: return {10, 6};
+    case loMC48MonthLS:
+        return {8, 6};
+    default:
+        return {10, 6};
     }
 }
 
@@ -171,6 +185,7 @@ void CalendarModel::layMinis(int layout)
             m_miniMonths[i - 1] = AddMonths(main, i - 1);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }

@@ -165,8 +165,8 @@ int CalendarModel::drawMainCalendar(Canvas &canvas, TCalendarAttributes &attr) c
 void CalendarModel::paintCellTexts(Canvas &canvas, const DrawingTarget &target, const TCalendarAttributes &attr,
                                    int drawnCells) const
 {
-    const CellTextBackground background = target.isPrinter() ? CellTextBackground::Transparent
-                                                              : CellTextBackground::White;
+    const CellTextBackground background =
+        target.isPrinter() ? CellTextBackground::Transparent : CellTextBackground::White;
     for (int i = 0; i < drawnCells; ++i) {
         const TQmRTFTextIo &document = m_cells[i].RtfText();
         const TRect &free = attr.cells[i].rFree;

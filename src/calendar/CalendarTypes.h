@@ -53,7 +53,13 @@ constexpr int kLayoutCount = 22;
 constexpr int kCellCount = 42;
 constexpr int kMaxMiniCount = 60;
 
-constexpr bool isKnownLayout(int layout) { return layout >= 0 && layout < kLayoutCount; }
-constexpr bool isLandscapeLayout(int layout) { return layout >= 1 && layout <= 17 && layout % 2 == 1; }
+constexpr bool isKnownLayout(int layout)
+{
+    return layout >= 0 && layout < kLayoutCount;
+}
+constexpr bool isLandscapeLayout(int layout)
+{
+    return layout >= 1 && layout <= 17 && layout % 2 == 1;
+}
 
 } // namespace qm

@@ -6,8 +6,7 @@ Canvas::Canvas(QPainter &painter, int fontPixelsPerInch)
     : m_painter(painter)
     , m_fontPixelsPerInch(fontPixelsPerInch)
     , m_metrics(QFontMetrics(painter.font()))
-{
-}
+{}
 
 void Canvas::setFont(const FontSpec &font)
 {
@@ -67,10 +66,17 @@ void Canvas::drawText(const TRect &rect, const QString &text, Align align)
     int x = rect.left + (rect.width() - textWidth) / 2;
     int top = rect.top;
     switch (align) {
-    case Align::Center: top = rect.top + (rect.height() - height) / 2; break;
-    case Align::TopRight: x = rect.right - textWidth; break;
-    case Align::BottomCenter: top = rect.bottom - height; break;
-    case Align::TopCenter: break;
+    case Align::Center:
+        top = rect.top + (rect.height() - height) / 2;
+        break;
+    case Align::TopRight:
+        x = rect.right - textWidth;
+        break;
+    case Align::BottomCenter:
+        top = rect.bottom - height;
+        break;
+    case Align::TopCenter:
+        break;
     }
     const bool fits = x >= rect.left && x + textWidth <= rect.right && top >= rect.top && top + height <= rect.bottom;
     if (!fits) {

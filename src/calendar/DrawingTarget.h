@@ -20,7 +20,10 @@ public:
     bool isPrinter() const { return m_printer; }
     int mapX(int x) const;
     int mapY(int y) const;
-    TRect map(const TRect &rect) const { return {mapX(rect.left), mapY(rect.top), mapX(rect.right), mapY(rect.bottom)}; }
+    TRect map(const TRect &rect) const
+    {
+        return {mapX(rect.left), mapY(rect.top), mapX(rect.right), mapY(rect.bottom)};
+    }
     /// A font size in points as the target draws it.
     int fontSize(int points) const;
     /// The resolution at which the target turns points into pixels.

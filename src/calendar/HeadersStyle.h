@@ -11,9 +11,12 @@ namespace qm {
 inline QString headerText(const QString &dayName, TCalHeadersStyle style)
 {
     switch (style) {
-    case dsFirstChar: return dayName.left(1);
-    case dsThreeChars: return dayName.left(3);
-    case dsWhole: break;
+    case dsFirstChar:
+        return dayName.left(1);
+    case dsThreeChars:
+        return dayName.left(3);
+    case dsWhole:
+        break;
     }
     return dayName;
 }

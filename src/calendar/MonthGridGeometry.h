@@ -11,12 +11,12 @@ namespace qm {
 /// inside the rectangle.
 struct MonthGridGeometry {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    int th = 0; // title band height
-    int tb = 0; // title band bottom
-    int hh = 0; // header band height
-    int hb = 0; // header band bottom = grid top
-    int cw = 0; // column width
-    int rh = 0; // row height
+    int th = 0;         // title band height
+    int tb = 0;         // title band bottom
+    int hh = 0;         // header band height
+    int hb = 0;         // header band bottom = grid top
+    int cw = 0;         // column width
+    int rh = 0;         // row height
     int gt = 0, gb = 0; // grid top and bottom
 
     /// `headersCharHeight` is the headers font's size in target pixels; the

@@ -12,7 +12,10 @@ constexpr double kPlannerMinute = 0.000694445;
 constexpr double kFirstDate = -693593;
 constexpr double kEndOfDates = 2958466;
 
-QString notesLabel() { return QStringLiteral("Notes"); }
+QString notesLabel()
+{
+    return QStringLiteral("Notes");
+}
 
 bool isDateTimeInRange(TDateTime t)
 {
@@ -36,9 +39,19 @@ QString weekTitle(const TCalendarAttributes &attr, const DayParts &first, const 
     const QString lastMonth = attr.monthName(last.month);
     if (first.year != last.year)
         return QStringLiteral("%1 %2, %3 - %4 %5, %6")
-            .arg(firstMonth).arg(first.day).arg(first.year).arg(lastMonth).arg(last.day).arg(last.year);
+            .arg(firstMonth)
+            .arg(first.day)
+            .arg(first.year)
+            .arg(lastMonth)
+            .arg(last.day)
+            .arg(last.year);
     if (first.month != last.month)
-        return QStringLiteral("%1 %2 - %3 %4, %5").arg(firstMonth).arg(first.day).arg(lastMonth).arg(last.day).arg(last.year);
+        return QStringLiteral("%1 %2 - %3 %4, %5")
+            .arg(firstMonth)
+            .arg(first.day)
+            .arg(lastMonth)
+            .arg(last.day)
+            .arg(last.year);
     return QStringLiteral("%1 %2-%3, %4").arg(firstMonth).arg(first.day).arg(last.day).arg(first.year);
 }
 

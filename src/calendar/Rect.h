@@ -20,5 +20,8 @@ struct TRect {
 
     /// The same pixels as a QRect (whose right and bottom are inclusive).
     QRect toQRect() const { return QRect(left, top, right - left, bottom - top); }
-    static TRect fromQRect(const QRect &rect) { return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()}; }
+    static TRect fromQRect(const QRect &rect)
+    {
+        return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    }
 };

@@ -54,10 +54,17 @@ int readInteger(const QCommandLineParser &parser, const QString &name, int minim
 void CalendarOptions::addTo(QCommandLineParser &parser)
 {
     const std::pair<const char *, const char *> options[] = {
-        {"layout", "N"},       {"paper", "letter|a4"},        {"margins", "L,T,R,B"},
-        {"month", "M"},        {"year", "Y"},                 {"day", "D"},
-        {"start-of-week", "N"}, {"number-position", "center|upper-right"}, {"starting-time", "HH:MM"},
-        {"zoom", "PCT"},       {"ppi", "P"},
+        {"layout", "N"},
+        {"paper", "letter|a4"},
+        {"margins", "L,T,R,B"},
+        {"month", "M"},
+        {"year", "Y"},
+        {"day", "D"},
+        {"start-of-week", "N"},
+        {"number-position", "center|upper-right"},
+        {"starting-time", "HH:MM"},
+        {"zoom", "PCT"},
+        {"ppi", "P"},
     };
     for (const auto &[name, value] : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(value)));

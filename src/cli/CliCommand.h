@@ -23,8 +23,7 @@ public:
     explicit UsageError(const QString &message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {
-    }
+    {}
     const QString &message() const { return m_message; }
 
 private:

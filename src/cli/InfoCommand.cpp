@@ -29,15 +29,24 @@ public:
         return *this;
     }
     QString compact() const { return u'{' + m_members.join(QStringLiteral(", ")) + u'}'; }
-    QString indented() const { return QStringLiteral("{\n  ") + m_members.join(QStringLiteral(",\n  ")) + QStringLiteral("\n}\n"); }
+    QString indented() const
+    {
+        return QStringLiteral("{\n  ") + m_members.join(QStringLiteral(",\n  ")) + QStringLiteral("\n}\n");
+    }
 
 private:
     QStringList m_members;
 };
 
-QJsonArray rectArray(const TRect &r) { return {r.left, r.top, r.right, r.bottom}; }
+QJsonArray rectArray(const TRect &r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
 
-double shortestDecimal(float value) { return QString::number(value, 'g', 7).toDouble(); }
+double shortestDecimal(float value)
+{
+    return QString::number(value, 'g', 7).toDouble();
+}
 
 template <std::size_t N> QJsonArray nameArray(const std::array<QString, N> &names)
 {

@@ -43,7 +43,8 @@ int runCommand(const QStringList &arguments, CliIo &io)
             return command.run(arguments.mid(1), io);
         names << QLatin1String(command.name);
     }
-    const QString problem = name.isEmpty() ? QStringLiteral("no command given") : QStringLiteral("unknown command ") + name;
+    const QString problem =
+        name.isEmpty() ? QStringLiteral("no command given") : QStringLiteral("unknown command ") + name;
     throw UsageError(QStringLiteral("%1 (commands: %2; see quillmark-cli help)").arg(problem, names.join(u", ")));
 }
 

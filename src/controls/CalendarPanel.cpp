@@ -17,8 +17,17 @@ TCalendarPanel::TCalendarPanel(QWidget *parent)
 
 void TCalendarPanel::fitToPage()
 {
-    setFixedSize(m_calendar.ScaledPageSize());
-    update();
+    const QSize size = m_calendar.ScaledPageSize();
+    if (size == this->size()) {
+        update();
+        return;
+    }
+    setFixedSize(size);
+    // Paint at once: the cells lie where the new scale puts them only after a
+    // drawing, and a host that has just changed the zoom lays its editor over
+    // one of them next.
+    if (isVisible())
+        repaint();
 }
 
 void TCalendarPanel::paintEvent(QPaintEvent *)

@@ -1,6 +1,6 @@
 #include "calendar/CalendarDrawing.h"
-#include "calendar/CalendarModel.h"
 #include "RectPrinting.h"
+#include "calendar/CalendarModel.h"
 #include "calendar/MonthGridGeometry.h"
 
 #include <QPdfWriter>
@@ -32,7 +32,10 @@ bool isBlank(const QImage &image)
     return true;
 }
 
-bool isBlack(const QImage &image, int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); }
+bool isBlack(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) == qRgb(0, 0, 0);
+}
 
 } // namespace
 
@@ -51,7 +54,7 @@ TEST(CalendarDrawing, WorkedExampleMonthGrid)
     drawn(model);
     const CellRecord &first = model.CellRecordOf(1);
     EXPECT_EQ(first.rTotal, (TRect{31, 232, 129, 363}));
-    EXPECT_EQ(first.iDay, 0); // 1 January 1997 is a Wednesday
+    EXPECT_EQ(first.iDay, 0);             // 1 January 1997 is a Wednesday
     EXPECT_EQ(first.rFree.top, 232 + 24); // below a "9" of the 21-pixel cell font
     EXPECT_EQ(model.CellDay(4), 1);
     EXPECT_EQ(model.CellDay(34), 31);
@@ -68,12 +71,14 @@ TEST(CalendarDrawing, HitTestingUsesHalfOpenCellRectangles)
 {
     CalendarModel model;
     drawn(model);
-    struct Row { int x, y, cell; };
+    struct Row {
+        int x, y, cell;
+    };
     const Row rows[] = {
-        {31, 232, 1},  {128, 362, 1}, {129, 232, 0}, // right edge excluded
-        {30, 240, 0},  {27, 240, 0},                 // the 4 pixels left of an upper-right number
-        {31, 363, 0},  {140, 240, 2},                // bottom edge and the next column
-        {400, 100, 0},                               // title band
+        {31, 232, 1},    {128, 362, 1}, {129, 232, 0}, // right edge excluded
+        {30, 240, 0},    {27, 240, 0},                 // the 4 pixels left of an upper-right number
+        {31, 363, 0},    {140, 240, 2},                // bottom edge and the next column
+        {400, 100, 0},                                 // title band
         {140, 1000, 37},
     };
     for (const Row &row : rows)
@@ -126,7 +131,11 @@ TEST(CalendarDrawing, ImpossibleSettingsDrawABlankPage)
         {"year 10000", [](CalendarModel &m) { m.SetMainCalYear(10000); }},
         {"layout 22", [](CalendarModel &m) { m.SetCalendarLayout(TCalendarLayout(22)); }},
         {"layout -1", [](CalendarModel &m) { m.SetCalendarLayout(TCalendarLayout(-1)); }},
-        {"week planner in month 13", [](CalendarModel &m) { m.SetCalendarLayout(loWeek); m.SetMainCalMonth(13); }},
+        {"week planner in month 13",
+         [](CalendarModel &m) {
+             m.SetCalendarLayout(loWeek);
+             m.SetMainCalMonth(13);
+         }},
     };
     for (const auto &[what, change] : rows) {
         CalendarModel model;
@@ -172,9 +181,14 @@ TEST(CalendarDrawing, MiniCalendarsBeyondYear9999AreLeftOut)
 
 TEST(CalendarDrawing, BordersDrawTheLinesTheirStyleNames)
 {
-    struct Row { TCalBorderStyle style; bool top, right, bottom, left; };
-    const Row rows[] = {{cbNone, false, false, false, false}, {cbAll, true, true, true, true},
-                        {cbTop, true, false, false, false},   {cbBottom, false, false, true, false},
+    struct Row {
+        TCalBorderStyle style;
+        bool top, right, bottom, left;
+    };
+    const Row rows[] = {{cbNone, false, false, false, false},
+                        {cbAll, true, true, true, true},
+                        {cbTop, true, false, false, false},
+                        {cbBottom, false, false, true, false},
                         {cbTopBottom, true, false, true, false}};
     for (const Row &row : rows) {
         QImage image(12, 12, QImage::Format_RGB32);
@@ -195,9 +209,14 @@ TEST(CalendarDrawing, BordersDrawTheLinesTheirStyleNames)
 TEST(CalendarDrawing, CellBordersChooseTheirGridLines)
 {
     // Grid lines of the default January 1997 page lie at 231 + r x 133 and at 1029.
-    struct Row { TCalBorderStyle style; bool first, middle, last, vertical; };
-    const Row rows[] = {{cbNone, false, false, false, false}, {cbAll, true, true, true, true},
-                        {cbTop, true, true, false, false},    {cbBottom, false, true, true, false},
+    struct Row {
+        TCalBorderStyle style;
+        bool first, middle, last, vertical;
+    };
+    const Row rows[] = {{cbNone, false, false, false, false},
+                        {cbAll, true, true, true, true},
+                        {cbTop, true, true, false, false},
+                        {cbBottom, false, true, true, false},
                         {cbTopBottom, true, true, true, false}};
     for (const Row &row : rows) {
         CalendarModel model;

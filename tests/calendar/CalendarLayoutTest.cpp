@@ -1,5 +1,5 @@
-#include "calendar/CalendarModel.h"
 #include "RectPrinting.h"
+#include "calendar/CalendarModel.h"
 #include "platform/Environment.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,10 @@ using namespace qm;
 
 namespace {
 
-TRect rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+TRect rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
 
 } // namespace
 
@@ -29,11 +32,16 @@ TEST(CalendarLayout, WorkedExampleOnLetterPaper)
 
 TEST(CalendarLayout, PageSizesFollowPaperAndOrientation)
 {
-    struct Row { quint8 paper; TCalendarLayout layout; int ppi; QSize page; };
+    struct Row {
+        quint8 paper;
+        TCalendarLayout layout;
+        int ppi;
+        QSize page;
+    };
     const Row rows[] = {
-        {0, loFullCalendar, 96, {816, 1056}}, {0, LOFullCalendarLS, 96, {1056, 816}},
-        {1, loFullCalendar, 96, {794, 1122}}, {1, loMC60MonthLS, 96, {1122, 794}},
-        {0, lo2Week, 96, {816, 1056}},        {0, loFullCalendar, 97, {824, 1067}}, // 824.5 rounds to even
+        {0, loFullCalendar, 96, {816, 1056}},  {0, LOFullCalendarLS, 96, {1056, 816}},
+        {1, loFullCalendar, 96, {794, 1122}},  {1, loMC60MonthLS, 96, {1122, 794}},
+        {0, lo2Week, 96, {816, 1056}},         {0, loFullCalendar, 97, {824, 1067}}, // 824.5 rounds to even
         {1, loFullCalendar, 120, {992, 1403}},
     };
     for (const Row &row : rows) {
@@ -127,9 +135,16 @@ TEST(CalendarLayout, MiniSheetsAreFlushGridsNumberedRowByRow)
 
 TEST(CalendarLayout, MiniFontSizesAreResetOnlyWhenAsked)
 {
-    struct Row { TCalendarLayout layout; int title; int others; };
-    const Row rows[] = {{loFCMinisInTitle, 10, 8}, {lopMC6Month, 18, 14}, {loMC24Month, 12, 10},
-                        {loMC48Month, 10, 8},      {loMC60Month, 8, 6}};
+    struct Row {
+        TCalendarLayout layout;
+        int title;
+        int others;
+    };
+    const Row rows[] = {{loFCMinisInTitle, 10, 8},
+                        {lopMC6Month, 18, 14},
+                        {loMC24Month, 12, 10},
+                        {loMC48Month, 10, 8},
+                        {loMC60Month, 8, 6}};
     for (const Row &row : rows) {
         CalendarModel model;
         model.SetCalendarLayout(row.layout);
@@ -143,7 +158,11 @@ TEST(CalendarLayout, MiniFontSizesAreResetOnlyWhenAsked)
 
 TEST(CalendarLayout, MarginsAreReadAsDecimalInches)
 {
-    struct Row { float inches; int ppi; int pixels; };
+    struct Row {
+        float inches;
+        int ppi;
+        int pixels;
+    };
     const Row rows[] = {{0.25f, 96, 24}, {0.05f, 90, 4}, {0.15f, 90, 14}, {1.55f, 96, 149}, {0.5f, 97, 48}};
     for (const Row &row : rows)
         EXPECT_EQ(InchToPixels(row.inches, row.ppi), row.pixels) << row.inches << " at " << row.ppi;

@@ -74,9 +74,12 @@ TEST(CalendarModel, LineLayoutsSetTheirBordersOnlyWhenTheyChange)
     EXPECT_EQ(model.CalendarBorder(), cbNone);
     EXPECT_EQ(model.HeadersBorder(), cbAll);
 
-    struct Row { TMiniCalendarLineLayout layout; TCalBorderStyle cal, cell, headers; };
-    const Row rows[] = {{mllBoxed, cbAll, cbNone, cbTopBottom}, {mllMinimal, cbNone, cbNone, cbTop},
-                        {mllFull, cbAll, cbAll, cbAll}};
+    struct Row {
+        TMiniCalendarLineLayout layout;
+        TCalBorderStyle cal, cell, headers;
+    };
+    const Row rows[] = {
+        {mllBoxed, cbAll, cbNone, cbTopBottom}, {mllMinimal, cbNone, cbNone, cbTop}, {mllFull, cbAll, cbAll, cbAll}};
     for (const Row &row : rows) {
         model.SetMiniCalendarLineLayout(row.layout);
         EXPECT_EQ(model.MiniCalBorder(), row.cal) << int(row.layout);
@@ -168,8 +171,18 @@ TEST(CalendarModel, SameStyleIgnoresFontSizesMagnificationAndNumberPosition)
 
     using Change = std::function<void(CalendarModel &)>;
     const std::pair<const char *, Change> changes[] = {
-        {"title font colour", [](CalendarModel &m) { FontSpec f = m.TitleFont(); f.color = clRed; m.SetTitleFont(f); }},
-        {"cell font style", [](CalendarModel &m) { FontSpec f = m.CellFont(); f.style = FontStyle::Italic; m.SetCellFont(f); }},
+        {"title font colour",
+         [](CalendarModel &m) {
+             FontSpec f = m.TitleFont();
+             f.color = clRed;
+             m.SetTitleFont(f);
+         }},
+        {"cell font style",
+         [](CalendarModel &m) {
+             FontSpec f = m.CellFont();
+             f.style = FontStyle::Italic;
+             m.SetCellFont(f);
+         }},
         {"month name case", [](CalendarModel &m) { m.SetMonthName(3, "march"); }},
         {"layout", [](CalendarModel &m) { m.SetCalendarLayout(loWeek); }},
         {"margin", [](CalendarModel &m) { m.SetBottomMarginInch(0.26f); }},

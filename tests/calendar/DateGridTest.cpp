@@ -7,23 +7,27 @@ using namespace qm;
 
 TEST(DateGrid, MonthLengthsFollowTheGregorianLeapRule)
 {
-    struct Row { int year, month, days; };
-    const Row rows[] = {{2000, 2, 29}, {1900, 2, 28}, {2100, 2, 28}, {1996, 2, 29}, {1997, 2, 28},
-                        {1997, 1, 31}, {1997, 4, 30}, {1997, 12, 31}};
+    struct Row {
+        int year, month, days;
+    };
+    const Row rows[] = {{2000, 2, 29}, {1900, 2, 28}, {2100, 2, 28}, {1996, 2, 29},
+                        {1997, 2, 28}, {1997, 1, 31}, {1997, 4, 30}, {1997, 12, 31}};
     for (const Row &row : rows)
         EXPECT_EQ(MonthLength(row.year, row.month), row.days) << row.year << "-" << row.month;
 }
 
 TEST(DateGrid, FirstColumnDependsOnTheFirstDayOfTheWeek)
 {
-    struct Row { int year, month, startOfWeek, column; };
+    struct Row {
+        int year, month, startOfWeek, column;
+    };
     const Row rows[] = {
-        {1998, 8, 1, 7},  // 1 August 1998 is a Saturday
-        {1998, 8, 2, 6},  // Monday first: Saturday is the sixth column
-        {1998, 8, 7, 6},  // any value but 1 means Monday first
-        {1998, 2, 1, 1},  // 1 February 1998 is a Sunday
-        {1998, 2, 2, 7},  // ... the last column when Monday comes first
-        {1997, 1, 1, 4},  // 1 January 1997 is a Wednesday
+        {1998, 8, 1, 7}, // 1 August 1998 is a Saturday
+        {1998, 8, 2, 6}, // Monday first: Saturday is the sixth column
+        {1998, 8, 7, 6}, // any value but 1 means Monday first
+        {1998, 2, 1, 1}, // 1 February 1998 is a Sunday
+        {1998, 2, 2, 7}, // ... the last column when Monday comes first
+        {1997, 1, 1, 4}, // 1 January 1997 is a Wednesday
     };
     for (const Row &row : rows)
         EXPECT_EQ(FirstCol(row.year, row.month, row.startOfWeek), row.column)
@@ -46,10 +50,14 @@ TEST(DateGrid, ASaturdayFirstLongMonthFillsSixRows)
 
 TEST(DateGrid, MonthsMoveAcrossYearBoundaries)
 {
-    struct Row { MonthOfYear start; int count; MonthOfYear expected; };
+    struct Row {
+        MonthOfYear start;
+        int count;
+        MonthOfYear expected;
+    };
     const Row rows[] = {
-        {{1, 1998}, -1, {12, 1997}}, {{12, 1997}, 1, {1, 1998}}, {{1, 1998}, -6, {7, 1997}},
-        {{1, 1998}, 6, {7, 1998}},   {{6, 2000}, 0, {6, 2000}},  {{3, 2026}, 59, {2, 2031}},
+        {{1, 1998}, -1, {12, 1997}},  {{12, 1997}, 1, {1, 1998}}, {{1, 1998}, -6, {7, 1997}},
+        {{1, 1998}, 6, {7, 1998}},    {{6, 2000}, 0, {6, 2000}},  {{3, 2026}, 59, {2, 2031}},
         {{1, 1998}, -25, {12, 1995}},
     };
     for (const Row &row : rows) {

@@ -27,7 +27,10 @@ TCalendarAttributes englishPlanner(int year, int month, int days)
 
 TEST(PlannerText, WeekTitlesNameEachMonthAndYearOnlyWhenTheyChange)
 {
-    struct Row { int year, month, day, days; const char *title; };
+    struct Row {
+        int year, month, day, days;
+        const char *title;
+    };
     const Row rows[] = {
         {1998, 1, 5, 7, "January 5-11, 1998"},
         {1998, 1, 29, 7, "January 29 - February 4, 1998"},
@@ -42,7 +45,10 @@ TEST(PlannerText, WeekTitlesNameEachMonthAndYearOnlyWhenTheyChange)
 TEST(PlannerText, WeekRowsShowDayNamesCutByTheHeadersStyleAndADate)
 {
     TCalendarAttributes attr = englishPlanner(1997, 12, 7);
-    struct Row { TCalHeadersStyle style; const char *first; };
+    struct Row {
+        TCalHeadersStyle style;
+        const char *first;
+    };
     const Row rows[] = {{dsFirstChar, "M"}, {dsThreeChars, "Mon"}, {dsWhole, "Monday"}};
     for (const Row &row : rows) {
         attr.headersStyle = row.style;
@@ -92,7 +98,9 @@ TEST(PlannerText, StepsThatCannotBeComputedGiveMidnight)
 
 TEST(PlannerText, MissingDaysMoveToTheNearestDayOfTheMonth)
 {
-    struct Row { int year, month, day, nearest; };
+    struct Row {
+        int year, month, day, nearest;
+    };
     const Row rows[] = {{1998, 4, 0, 1}, {1998, 4, 31, 30}, {1998, 4, -5, 1}, {2000, 2, 30, 29}, {1998, 4, 15, 15}};
     for (const Row &row : rows)
         EXPECT_EQ(nearestValidDay(row.year, row.month, row.day), row.nearest) << row.day;

@@ -9,7 +9,10 @@ using namespace qm::cli;
 
 namespace {
 
-QJsonArray rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+QJsonArray rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
 
 } // namespace
 
@@ -49,8 +52,8 @@ TEST_F(InfoCommand, ANewCalendarIsDatedToday)
 
 TEST_F(InfoCommand, ReproducesTheWorkedExample)
 {
-    const QJsonObject json = info({"--layout", "2", "--month", "1", "--year", "1997", "--margins",
-                                   "0.25,0.25,0.25,0.25"});
+    const QJsonObject json =
+        info({"--layout", "2", "--month", "1", "--year", "1997", "--margins", "0.25,0.25,0.25,0.25"});
     EXPECT_EQ(json["PageWidth"].toInt(), 816);
     EXPECT_EQ(json["PageHeight"].toInt(), 1056);
     EXPECT_EQ(json["MainRect"].toArray(), rect(26, 26, 790, 1030));
@@ -66,9 +69,26 @@ TEST_F(InfoCommand, ReproducesTheWorkedExample)
 
 TEST_F(InfoCommand, SettingsOptionsReachTheCalendar)
 {
-    const QJsonObject json = info({"--ppi", "120", "--zoom", "50", "--starting-time", "9:30", "--number-position",
-                                   "center", "--start-of-week", "2", "--paper", "A4", "--layout", "20", "--day", "31",
-                                   "--month", "4", "--margins", "0.3,0.4,0.5,0.6"});
+    const QJsonObject json = info({"--ppi",
+                                   "120",
+                                   "--zoom",
+                                   "50",
+                                   "--starting-time",
+                                   "9:30",
+                                   "--number-position",
+                                   "center",
+                                   "--start-of-week",
+                                   "2",
+                                   "--paper",
+                                   "A4",
+                                   "--layout",
+                                   "20",
+                                   "--day",
+                                   "31",
+                                   "--month",
+                                   "4",
+                                   "--margins",
+                                   "0.3,0.4,0.5,0.6"});
     EXPECT_EQ(json["PageWidth"].toInt(), 992); // A4 at 120 pixels per inch
     EXPECT_EQ(json["Magnification"].toInt(), 50);
     EXPECT_EQ(json["StartingTime"].toString(), "09:30");
@@ -85,11 +105,21 @@ TEST_F(InfoCommand, SettingsOptionsReachTheCalendar)
 TEST_F(InfoCommand, BadSettingsAreRefusedWithOneLine)
 {
     const QStringList bad[] = {
-        {"--layout", "22"},       {"--layout", "x"},          {"--paper", "b5"},
-        {"--margins", "1,2,3"},   {"--margins", "1,2,3,-1"},  {"--month", "13"},
-        {"--year", "0"},          {"--day", "32"},            {"--starting-time", "25:00"},
-        {"--starting-time", "8"}, {"--number-position", "left"}, {"--zoom", "0"},
-        {"--ppi", "5"},           {"--foo"},                  {"--month"},
+        {"--layout", "22"},
+        {"--layout", "x"},
+        {"--paper", "b5"},
+        {"--margins", "1,2,3"},
+        {"--margins", "1,2,3,-1"},
+        {"--month", "13"},
+        {"--year", "0"},
+        {"--day", "32"},
+        {"--starting-time", "25:00"},
+        {"--starting-time", "8"},
+        {"--number-position", "left"},
+        {"--zoom", "0"},
+        {"--ppi", "5"},
+        {"--foo"},
+        {"--month"},
         {"extra.png"},
     };
     for (const QStringList &arguments : bad) {

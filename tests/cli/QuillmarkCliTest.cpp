@@ -31,7 +31,10 @@ Result runProgram(const QStringList &arguments)
 TEST(QuillmarkCli, ExitCodesTellSuccessBadArgumentsAndFailures)
 {
     QTemporaryDir folder;
-    struct Row { QStringList arguments; int exitCode; };
+    struct Row {
+        QStringList arguments;
+        int exitCode;
+    };
     const Row rows[] = {
         {{"info", "--layout", "18"}, 0},
         {{"render", folder.filePath("week.png"), "--layout", "18", "--zoom", "20"}, 0},

@@ -16,7 +16,11 @@ protected:
 
 TEST_F(RenderCommand, BitmapsAreThePageAtTheZoom)
 {
-    struct Row { const char *file; QStringList options; QSize size; };
+    struct Row {
+        const char *file;
+        QStringList options;
+        QSize size;
+    };
     const Row rows[] = {
         {"page.png", {}, {1056, 816}},
         {"page.bmp", {"--zoom", "30"}, {317, 245}},
@@ -33,10 +37,16 @@ TEST_F(RenderCommand, BitmapsAreThePageAtTheZoom)
 
 TEST_F(RenderCommand, PdfPagesHaveTheCalendarsPaperAndOrientation)
 {
-    struct Row { const char *file; QStringList options; const char *mediaBox; };
+    struct Row {
+        const char *file;
+        QStringList options;
+        const char *mediaBox;
+    };
     const Row rows[] = {
         {"letter.pdf", {"--layout", "0"}, "/MediaBox [0 0 612.000000 792.000000]"},
-        {"a4-landscape.pdf", {"--layout", "17", "--paper", "a4", "--dpi", "150"}, "/MediaBox [0 0 842.000000 595.000000]"},
+        {"a4-landscape.pdf",
+         {"--layout", "17", "--paper", "a4", "--dpi", "150"},
+         "/MediaBox [0 0 842.000000 595.000000]"},
     };
     for (const Row &row : rows) {
         ASSERT_EQ(run(runRender, QStringList{path(row.file)} + row.options), kSuccess) << row.file;

@@ -67,7 +67,11 @@ TEST(CalendarPanel, AClickOnACellHandsOutTheCellAndItsStore)
 
 TEST(CalendarPanel, ClicksOutsideCellsOrOnMiniSheetsAreOrdinaryClicks)
 {
-    struct Row { const char *what; TCalendarLayout layout; QPoint at; };
+    struct Row {
+        const char *what;
+        TCalendarLayout layout;
+        QPoint at;
+    };
     const Row rows[] = {
         {"title band", loFullCalendar, {400, 100}},
         {"between cells of an upper-right number", loFullCalendar, {29, 240}},
@@ -162,4 +166,13 @@ TEST(CalendarPanel, KeepsTabWhileItHasTheFocus)
     QTest::keyClick(panel, Qt::Key_Tab);
     EXPECT_TRUE(panel->hasFocus());
     EXPECT_FALSE(edit->hasFocus());
+}
+
+TEST(CalendarPanel, AZoomChangeMovesTheCellsAtOnce)
+{
+    TCalendarPanel panel;
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    panel.calendar().SetMagnification(50);
+    EXPECT_EQ(panel.calendar().CellRecordOf(1).rTotal.left, 13 + 1 + 4); // no event loop in between
 }
