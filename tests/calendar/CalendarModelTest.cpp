@@ -1,4 +1,5 @@
 #include "calendar/CalendarModel.h"
+#include "richtext/QmRtfStrings.h"
 
 #include <QPainter>
 
@@ -24,7 +25,7 @@ struct ViewSpy {
 void putText(CalendarModel &model, int cell, const char *text)
 {
     TQmRTFTextIo document;
-    document.setPlainText(text);
+    TQmRtfStrings(document).Add(text);
     model.Cells(cell).SetRtfText(document);
 }
 
@@ -223,7 +224,7 @@ TEST(CalendarModel, AssignStyleCopiesTheLookButNotCellsOrViewSettings)
     EXPECT_EQ(target.Magnification(), 100);
     EXPECT_EQ(target.NumberPosition(), cnpUpperRight);
     EXPECT_TRUE(target.Cells(1).RtfText().IsEmpty());
-    EXPECT_EQ(target.Cells(2).RtfText().plainText(), "target");
+    EXPECT_EQ(TQmRtfStrings(target.Cells(2).RtfText()).Strings(0), "target");
 }
 
 TEST(CalendarModel, SetDefaultsDatesTodayAndKeepsBordersOfAnUnchangedLineLayout)

@@ -2,11 +2,13 @@
 
 #include "platform/QmError.h"
 
+#include "ErrorText.h"
 #include "TestDocuments.h"
 
 #include <gtest/gtest.h>
 
 using qm::test::appendRun;
+using qm::test::errorText;
 using qm::test::paragraphText;
 
 namespace {
@@ -14,16 +16,6 @@ namespace {
 TAttr attrWith(quint8 font, quint8 size, quint32 flags = 0, quint16 tag = 0)
 {
     return qm::test::attr(font, size, flags, tag);
-}
-
-std::string errorText(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const QmError &error) {
-        return error.message().toStdString();
-    }
-    return "no error";
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 
+#include <utility>
+#include <vector>
+
 namespace qm::test {
 
 /// An attribute with the given font, size and flags (colours and tag 0).
@@ -33,6 +36,31 @@ inline QByteArray paragraphText(const TParagraph *paragraph)
     for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
         text += line->chars();
     return text;
+}
+
+/// Every character of `document` with its attribute, paragraph by paragraph:
+/// what two documents must agree on to hold the same text, however their
+/// paragraphs are broken into lines.
+inline std::vector<std::pair<char, TAttr>> characters(const TQmRTFText &document)
+{
+    std::vector<std::pair<char, TAttr>> result;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next()) {
+        for (const TTextLine *line = paragraph->firstLine(); line; line = line->next()) {
+            for (int i = 0; i < line->length; ++i)
+                result.emplace_back(line->text()[i], line->attributes() ? line->attributes()[i] : TAttr());
+        }
+        result.emplace_back('\n', TAttr());
+    }
+    return result;
+}
+
+/// The formatting of every paragraph.
+inline std::vector<TParagraphFormat> paragraphFormats(const TQmRTFText &document)
+{
+    std::vector<TParagraphFormat> result;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next())
+        result.push_back(paragraph->format());
+    return result;
 }
 
 /// The text of every paragraph.
