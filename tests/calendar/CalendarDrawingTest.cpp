@@ -3,6 +3,7 @@
 #include "calendar/CalendarModel.h"
 #include "calendar/MonthGridGeometry.h"
 
+#include <QFontInfo>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -38,6 +39,14 @@ bool isBlack(const QImage &image, int x, int y)
 }
 
 } // namespace
+
+TEST(CalendarDrawing, TheDefaultFacesHaveMetricTwins)
+{
+    // The page geometry measures text; it matches the documents' fonts only
+    // when these faces resolve to their metric-compatible twins.
+    EXPECT_EQ(QFontInfo(QFont("Times New Roman")).family(), "Liberation Serif");
+    EXPECT_EQ(QFontInfo(QFont("Arial")).family(), "Liberation Sans");
+}
 
 TEST(CalendarDrawing, WorkedExampleMonthGrid)
 {
