@@ -1,12 +1,24 @@
 #pragma once
 
 #include "richtext/QmTextReader.h"
+#include "richtext/RtfKeywords.h"
+#include "richtext/RtfPicture.h"
 
-/// Reads RTF into a document. (Interface only for now: `Read` reads nothing
-/// and reports failure until the RTF reader is written.)
+#include <array>
+#include <vector>
+
+/// Reads RTF into a document: what the RTF writer produces, plus the common
+/// RTF of other programs, skipping what it does not understand.
+///
+/// A table-driven state machine: a byte lexer, a stack of saved states for
+/// groups, a current destination, and the keyword table of `qm::rtf`.
+/// Nesting is held on an explicit stack of at most `MaxGroupDepth` groups;
+/// deeper groups are skipped whole.
 class TQmRtfReader : public TQmTextReader
 {
 public:
+    static constexpr int MaxGroupDepth = 1000;
+
     /// Reads RTF from `stream` into `document` at `insertion` (see
     /// `TQmTextReader::Read`). Raises "Wrong Arguments in\tTQmRTFReader" when
     /// the stream or the document is missing. Returns 0, 2 (an exception in a
@@ -20,5 +32,147 @@ public:
     bool KeepHeader() const { return m_keepHeader; }
 
 private:
+    enum class Destination : quint8 {
+        Text,
+        Skip,
+        FontTable,
+        ColorTable,
+        Picture,
+        PictureFile,
+        Title,
+        Comment,
+        Subject,
+        Footnote,
+        Field,
+    };
+
+    /// What a group saves and restores. The paragraph values are those that
+    /// `\par` stores into the paragraph being filled; `flags` and
+    /// `cellPlacement` of `format` are not used.
+    struct State {
+        TAttr attr;
+        TParagraphFormat format;
+        qint32 firstIndentOffset = 0; ///< the last \fi, relative to the left indent
+        TTabKind nextTabKind = tkLeft;
+        Destination destination = Destination::Text;
+        bool inTable = false; ///< filling table cells (\intbl)
+        bool describingRow = false; ///< between \trowd and \intbl: borders go to the cell
+        bool hexPending = false; ///< after \' : the next hexadecimal digits form a character
+        quint8 hexDigits = 0;
+        quint8 hexValue = 0;
+    };
+
+    /// One cell of the row description (\trowd ... \cellx): its right edge
+    /// in twips, and its borders and shading in the paragraph fields.
+    struct Cell {
+        qint32 rightEdge = 0;
+        TParagraphFormat format;
+        bool merged = false; ///< \clmrg: widens the cell before it
+    };
+    static constexpr int MaxCells = 50;
+
+    enum class FieldState : quint8 { FirstCharacter, Digits, Ended };
+
+    void setUp(TParagraph *insertion);
+    void run();
+    void finish();
+
+    // Lexer
+    void readControl();
+    void readRtfCodeByte(int byte);
+    void takeHexDigit(int byte);
+    void pushGroup();
+    void popGroup();
+
+    // Keywords; each `apply...` returns false for an action it does not handle.
+    void execute(const qm::rtf::Keyword &keyword, qint32 parameter);
+    void enterDestination(qm::rtf::Action action);
+    bool applyCharacterProperty(qm::rtf::Action action, qint32 parameter);
+    bool applyParagraphProperty(qm::rtf::Action action, qint32 parameter);
+    bool applyBorder(qm::rtf::Action action, qint32 parameter);
+    bool applyHeaderProperty(qm::rtf::Action action, qint32 parameter);
+    bool applyObjectProperty(qm::rtf::Action action, qint32 parameter);
+    bool applyStructure(qm::rtf::Action action, qint32 parameter);
+    static void applyBorderWord(TParagraphFormat &target, qint32 word);
+    void setParagraphDefaults();
+
+    // Destinations
+    void put(int character);
+    void putText(int character);
+    void putFontName(int character);
+    void defineFont();
+    void nextColor();
+    void putPictureFileName(int character);
+    void putFootnote(int character);
+    void putField(int character);
+    QByteArray *headerString(Destination destination);
+
+    // Objects and footnotes
+    void insertPlaceholder(const TTextObject &object);
+    void insertProvidedObject();
+    void endPicture(Destination restored);
+    void endLinkedPicture(Destination restored);
+    void startFootnote();
+
+    // Paragraphs and tables
+    /// Stores the paragraph values of the state into `paragraph`.
+    void storeFormat(TParagraph *paragraph) const;
+    /// A paragraph keyword in the text: the paragraph being filled follows it.
+    void formatChanged();
+    void closeBorderOfPreviousParagraph();
+    void endParagraph();
+    void startNextParagraph();
+    void addCell(qint32 rightEdge);
+    void endCell();
+    void endRow();
+    /// A cell's right edge in 1/255 of the row width (0 to 510).
+    int cellPlacement(qint32 rightEdge, qint32 rightIndent) const;
+
     bool m_keepHeader = false;
+
+    State m_state;
+    std::vector<State> m_groups;
+    /// Groups beyond `MaxGroupDepth`, skipped whole.
+    int m_excessDepth = 0;
+    /// Set by \* : an unknown control word right after it skips its group.
+    bool m_ignorable = false;
+    bool m_stopped = false;
+
+    /// Set when the paragraph being filled got formatting of its own; a
+    /// closing group then leaves its formatting alone.
+    bool m_paragraphFormatted = false;
+
+    // Font and colour tables
+    std::array<quint8, TTextHeader::FontCount> m_fontMap{};
+    int m_definedFont = -1;
+    QByteArray m_fontName;
+    qint32 m_fontFamily = 0;
+    qint32 m_fontCharset = 0;
+    int m_colorIndex = 0;
+
+    // Tables
+    std::array<Cell, MaxCells> m_cells;
+    int m_cellCount = 0;
+    Cell m_describedCell;
+    int m_cellIndex = 0;
+    qint32 m_rowGap = 0;
+    qint32 m_rowLeft = 0;
+    qint32 m_pageWidth = 0;
+    qint32 m_leftMargin = 0;
+    qint32 m_rightMargin = 0;
+
+    // Pictures, provided objects, footnotes, fields
+    qm::rtf::Picture m_picture;
+    bool m_inFileName = false;
+    quint16 m_objectTag = 0;
+    qint32 m_objectWidth = 0;
+    qint32 m_objectHeight = 0;
+    THyperlinkRecord *m_footnote = nullptr;
+    FieldState m_fieldState = FieldState::Ended;
+    TTextLine *m_fieldLine = nullptr;
+    int m_fieldIndex = 0;
+
+    // RTF-code run between \wprtf1 and \wprtf0
+    bool m_rtfCodeRun = false;
+    int m_rtfCodeMatched = 0;
 };
