@@ -3,25 +3,17 @@
 #include "richtext/BitmapBits.h"
 #include "richtext/QmRtfReader.h"
 
+#include "ReadRtf.h"
 #include "TestDocuments.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
-namespace {
+using qm::test::readRtf;
 
-void readRtf(TQmRTFText &document, const QByteArray &rtf)
-{
-    QByteArray bytes = rtf;
-    QBuffer stream(&bytes);
-    stream.open(QIODevice::ReadOnly);
-    TParagraph *insertion = document.FirstParagraph();
-    TQmRtfReader reader;
-    EXPECT_EQ(reader.Read(&stream, &document, insertion), 0);
-}
+namespace {
 
 /// The placeholder characters of the first paragraph and their objects.
 struct Placeholder {

@@ -3,28 +3,16 @@
 #include "platform/QmError.h"
 #include "richtext/ResultCode.h"
 
+#include "ReadRtf.h"
 #include "TestDocuments.h"
 
-#include <QBuffer>
 
 #include <gtest/gtest.h>
 
 using qm::test::paragraphTexts;
+using qm::test::readRtf;
 
 namespace {
-
-int readRtf(TQmRTFText &document, const QByteArray &rtf, bool keepHeader = false)
-{
-    QByteArray bytes = rtf;
-    QBuffer stream(&bytes);
-    stream.open(QIODevice::ReadOnly);
-    TParagraph *insertion = document.FirstParagraph();
-    TQmRtfReader reader;
-    reader.SetKeepHeader(keepHeader);
-    const int result = reader.Read(&stream, &document, insertion);
-    EXPECT_EQ(insertion, document.LastParagraph());
-    return result;
-}
 
 struct Character {
     char code;
