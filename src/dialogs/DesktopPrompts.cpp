@@ -1,6 +1,7 @@
 #include "DesktopPrompts.h"
 
 #include "FontColorDialog.h"
+#include "controls/Hint.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -22,7 +23,7 @@ QWidget *dialogParent()
 int showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text,
                 QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, caption, DesktopPrompts::displayText(text), buttons, dialogParent());
+    QMessageBox box(icon, caption, qm::withLineFeeds(text), buttons, dialogParent());
     return box.exec();
 }
 
@@ -44,14 +45,6 @@ QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptM
 }
 
 } // namespace
-
-QString DesktopPrompts::displayText(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
 
 QString DesktopPrompts::caseInsensitiveFilter(const QString &filter)
 {

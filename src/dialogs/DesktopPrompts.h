@@ -17,8 +17,6 @@ public:
     bool chooseFont(qm::FontSpec &font) override;
     std::optional<TColor> chooseColor(qm::ColorRequest &request) override;
 
-    /// Message texts break lines with carriage returns; a message box wants line feeds.
-    static QString displayText(const QString &text);
     /// A Qt filter whose patterns match either case, as the program's own
     /// extension checks do ("Calendar File (*.QMF)" also lists "*.qmf").
     static QString caseInsensitiveFilter(const QString &filter);
