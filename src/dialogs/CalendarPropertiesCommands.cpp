@@ -1,0 +1,112 @@
+// The dialog's buttons: OK with its layout warning, Default Style, and the
+// style sheets.
+
+#include "CalendarProperties.h"
+
+#include "calendar/CalendarModel.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Prompts.h"
+#include "platform/QmError.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString styleSheetFilter = QStringLiteral("Calendar Style Sheet (*.QMS)");
+const QString styleSheetSuffix = QStringLiteral("QMS");
+
+/// Whether the name ends in ".QMS" in any letter case.
+bool hasStyleSheetExtension(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(styleSheetSuffix, Qt::CaseInsensitive) == 0;
+}
+
+// The calendar engine gains its style-sheet streams in a change of its own;
+// until then saving and loading fail as a file that cannot be written or read.
+template <typename Calendar>
+void saveStyleSheet(Calendar &calendar, const QString &path)
+{
+    if constexpr (requires { calendar.SaveStyleSheetToFile(path); })
+        calendar.SaveStyleSheetToFile(path);
+    else
+        throw QmError(QStringLiteral("Cannot create file ") + path);
+}
+
+template <typename Calendar>
+void loadStyleSheet(Calendar &calendar, const QString &path)
+{
+    if constexpr (requires { calendar.LoadStyleSheetFromFile(path); })
+        calendar.LoadStyleSheetFromFile(path);
+    else
+        throw QmError(QStringLiteral("Cannot open file ") + path);
+}
+
+} // namespace
+
+void TCalendarProperties::OkButtonClick()
+{
+    if (m_warnLayoutChange && preview().LayoutGroup() != m_oldLayoutGroup &&
+        !qm::Prompts::instance().AskYesNo(QStringLiteral("Warning: changing to this type of layout\rwill erase all "
+                                                         "text and icons from the current\rcalendar. Proceed?"),
+                                          QStringLiteral("WARNING")))
+        return;
+    accept();
+}
+
+void TCalendarProperties::DefaultbuttonClick()
+{
+    m_updating = true;
+    preview().SetDefaults();
+    DetermineSettings();
+    m_updating = false;
+    LayoutListClick();
+}
+
+void TCalendarProperties::SaveAsStyleSheetButtonClick()
+{
+    qm::FileDialogRequest request;
+    request.title = QStringLiteral("Save As Calendar Style Sheet");
+    request.initialFolder = qm::DialogFolder();
+    request.fileName = QStringLiteral("MyStyle.QMS");
+    request.filter = styleSheetFilter;
+    request.defaultSuffix = styleSheetSuffix;
+    request.confirmOverwrite = true;
+    const QString path = qm::Prompts::instance().getSaveFileName(request);
+    if (path.isEmpty())
+        return;
+    if (!hasStyleSheetExtension(path)) {
+        qm::Prompts::instance().ShowInformation(QStringLiteral("Must save as a Calendar Style Sheet (*.QMS)"));
+        return;
+    }
+    try {
+        saveStyleSheet(preview(), path);
+    } catch (const QmError &error) {
+        qm::Prompts::instance().showError(error.message());
+    }
+}
+
+void TCalendarProperties::LoadStyleSheetButtonClick()
+{
+    qm::FileDialogRequest request;
+    request.title = QStringLiteral("Open Calendar Style Sheet");
+    request.initialFolder = qm::DialogFolder();
+    request.filter = styleSheetFilter;
+    request.defaultSuffix = styleSheetSuffix;
+    const QString path = qm::Prompts::instance().getOpenFileName(request);
+    if (path.isEmpty())
+        return;
+    if (!hasStyleSheetExtension(path)) {
+        qm::Prompts::instance().ShowInformation(QStringLiteral("Must be a Calendar Style Sheet (*.QMS)"));
+        return;
+    }
+    m_updating = true;
+    try {
+        loadStyleSheet(preview(), path);
+    } catch (const std::exception &) {
+        qm::Prompts::instance().ShowInformation(QStringLiteral("Unable to open ") + path +
+                                                QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file"));
+    }
+    DetermineSettings();
+    m_updating = false;
+    LayoutListClick();
+}
