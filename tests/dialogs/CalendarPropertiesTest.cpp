@@ -9,6 +9,8 @@
 #include "dialogs/LayoutChoice.h"
 #include "dialogs/SetTimeDialog.h"
 #include "platform/Environment.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
 #include "support/ModalDialogs.h"
 #include "support/ScriptedPrompts.h"
 
@@ -668,4 +670,19 @@ TEST_F(CalendarPropertiesTest, HelpShowsTheTopicOfThePageShown)
         dialog->showPage(page);
         EXPECT_EQ(dialog->helpTopic(), 2100 + page);
     }
+}
+
+TEST_F(CalendarPropertiesTest, PlacementIsRestoredOnOpeningAndStoredOnClosing)
+{
+    openOn(loFullCalendar);
+    dialog->move(40, 50);
+    dialog->reject();
+    const qm::IniFile preferences(qm::IniFileName());
+    const QString section = QStringLiteral("TCalendarProperties_Placement");
+    const int left = preferences.readInteger(section, QStringLiteral("Left"), -1);
+    const int top = preferences.readInteger(section, QStringLiteral("Top"), -1);
+    EXPECT_EQ(QPoint(left, top), dialog->frameGeometry().topLeft());
+
+    openOn(loFullCalendar);
+    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(left, top));
 }
