@@ -39,8 +39,27 @@ void DatePicker::SetDay(int day)
 
 // QDate's month and year arithmetic keeps the day where it can and otherwise
 // takes the last day of the target month (29 February to 28 February).
-void DatePicker::PrevYear() { setSelectedDate(selectedDate().addYears(-1)); }
-void DatePicker::PrevMonth() { setSelectedDate(selectedDate().addMonths(-1)); }
-void DatePicker::NextMonth() { setSelectedDate(selectedDate().addMonths(1)); }
-void DatePicker::NextYear() { setSelectedDate(selectedDate().addYears(1)); }
-void DatePicker::Now() { setSelectedDate(qm::Environment::today()); }
+void DatePicker::PrevYear()
+{
+    setSelectedDate(selectedDate().addYears(-1));
+}
+
+void DatePicker::PrevMonth()
+{
+    setSelectedDate(selectedDate().addMonths(-1));
+}
+
+void DatePicker::NextMonth()
+{
+    setSelectedDate(selectedDate().addMonths(1));
+}
+
+void DatePicker::NextYear()
+{
+    setSelectedDate(selectedDate().addYears(1));
+}
+
+void DatePicker::Now()
+{
+    setSelectedDate(qm::Environment::today());
+}

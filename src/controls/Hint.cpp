@@ -12,6 +12,9 @@ QString withLineFeeds(const QString &text)
     return shown;
 }
 
-void setHint(QWidget *control, const QString &text) { control->setToolTip(withLineFeeds(text)); }
+void setHint(QWidget *control, const QString &text)
+{
+    control->setToolTip(withLineFeeds(text));
+}
 
 } // namespace qm

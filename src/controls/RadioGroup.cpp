@@ -20,9 +20,15 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, QWidget *
     });
 }
 
-int RadioGroup::ItemIndex() const { return m_buttons->checkedId(); }
+int RadioGroup::ItemIndex() const
+{
+    return m_buttons->checkedId();
+}
 
-QRadioButton *RadioGroup::button(int index) const { return qobject_cast<QRadioButton *>(m_buttons->button(index)); }
+QRadioButton *RadioGroup::button(int index) const
+{
+    return qobject_cast<QRadioButton *>(m_buttons->button(index));
+}
 
 void RadioGroup::SetItemIndex(int index)
 {

@@ -20,10 +20,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPainter>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -33,9 +33,11 @@
 namespace {
 
 const QStringList pageTitles{
-    QStringLiteral("Layout"),        QStringLiteral("Date"),        QStringLiteral("Fonts && Colors"),
-    QStringLiteral("Mini Fonts && Colors"), QStringLiteral("Header Styles"), QStringLiteral("Line Styles"),
-    QStringLiteral("Day Planner"),   QStringLiteral("Language"),    QStringLiteral("Margins"),
+    QStringLiteral("Layout"),          QStringLiteral("Date"),
+    QStringLiteral("Fonts && Colors"), QStringLiteral("Mini Fonts && Colors"),
+    QStringLiteral("Header Styles"),   QStringLiteral("Line Styles"),
+    QStringLiteral("Day Planner"),     QStringLiteral("Language"),
+    QStringLiteral("Margins"),
 };
 
 constexpr int notebookWidth = 288;
@@ -49,8 +51,7 @@ const QString titleHint = QStringLiteral("\r(the title is the part of the calend
 const QString numberCellsHint =
     QStringLiteral("\r(the number cells are the part of the calendar \rshowing the individual days by number)");
 
-template <typename T>
-T *named(T *control, const char *name)
+template <typename T> T *named(T *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -93,7 +94,7 @@ QGroupBox *makeGroup(const QString &title, std::initializer_list<QWidget *> cont
     return group;
 }
 
-/// The starting-time button's glyph: a clock face showing a quarter past.
+/// The starting-time button's glyph: a clock face at three o'clock.
 QIcon clockGlyph()
 {
     QPixmap glyph(16, 16);
@@ -108,7 +109,7 @@ QIcon clockGlyph()
     return QIcon(glyph);
 }
 
-/// A colour button with its "Background Color" label on its left.
+/// `control` with a label on its left.
 QWidget *labelled(const QString &label, QWidget *control)
 {
     auto *row = new QWidget;
@@ -139,9 +140,9 @@ TCalendarProperties::TCalendarProperties(QWidget *parent)
 
     m_notebook = named(new QStackedWidget, "Notebook");
     m_notebook->setFixedWidth(notebookWidth);
-    for (QWidget *page : {buildLayoutPage(), buildDatePage(), buildFontsPage(), buildMiniFontsPage(),
-                          buildHeaderStylesPage(), buildLineStylesPage(), buildDayPlannerPage(),
-                          buildLanguagePage(), buildMarginsPage()})
+    for (QWidget *page :
+         {buildLayoutPage(), buildDatePage(), buildFontsPage(), buildMiniFontsPage(), buildHeaderStylesPage(),
+          buildLineStylesPage(), buildDayPlannerPage(), buildLanguagePage(), buildMarginsPage()})
         m_notebook->addWidget(page);
 
     m_tabSet = named(new QTabBar, "TabSet1");
@@ -151,7 +152,8 @@ TCalendarProperties::TCalendarProperties(QWidget *parent)
     m_tabSet->setFixedWidth(notebookWidth);
     for (const QString &title : pageTitles)
         m_tabSet->addTab(title);
-    qm::setHint(m_tabSet, QStringLiteral("Click a tab to work with a different aspect of \rthis calendar's properties"));
+    qm::setHint(m_tabSet,
+                QStringLiteral("Click a tab to work with a different aspect of \rthis calendar's properties"));
     connect(m_tabSet, &QTabBar::currentChanged, m_notebook, &QStackedWidget::setCurrentIndex);
 
     auto *notebookColumn = new QVBoxLayout;
@@ -175,13 +177,25 @@ TCalendarProperties::TCalendarProperties(QWidget *parent)
 
 TCalendarProperties::~TCalendarProperties() = default;
 
-CalendarModel &TCalendarProperties::preview() const { return m_exampleCalendar->calendar(); }
+CalendarModel &TCalendarProperties::preview() const
+{
+    return m_exampleCalendar->calendar();
+}
 
-void TCalendarProperties::repaintPreview() { m_exampleCalendar->update(); }
+void TCalendarProperties::repaintPreview()
+{
+    m_exampleCalendar->update();
+}
 
-void TCalendarProperties::showPage(int index) { m_tabSet->setCurrentIndex(index); }
+void TCalendarProperties::showPage(int index)
+{
+    m_tabSet->setCurrentIndex(index);
+}
 
-int TCalendarProperties::helpTopic() const { return firstHelpTopic + m_notebook->currentIndex(); }
+int TCalendarProperties::helpTopic() const
+{
+    return firstHelpTopic + m_notebook->currentIndex();
+}
 
 QWidget *TCalendarProperties::buildLayoutPage()
 {
@@ -193,14 +207,14 @@ QWidget *TCalendarProperties::buildLayoutPage()
     qm::setHint(m_layoutList, QStringLiteral("Select a layout for the calendar from this list"));
     connect(m_layoutList, &QListWidget::currentRowChanged, this, &TCalendarProperties::LayoutListClick);
 
-    m_orientation = named(new RadioGroup(QStringLiteral("Orientation"),
-                                         {QStringLiteral("Portrait"), QStringLiteral("Landscape")}),
-                          "rOrientation");
+    m_orientation =
+        named(new RadioGroup(QStringLiteral("Orientation"), {QStringLiteral("Portrait"), QStringLiteral("Landscape")}),
+              "rOrientation");
     qm::setHint(m_orientation, QStringLiteral("Choose Portrait or Landscape orientation"));
     connect(m_orientation, &RadioGroup::changed, this, &TCalendarProperties::LayoutListClick);
 
-    m_paperSize = named(new RadioGroup(QStringLiteral("Paper"), {QStringLiteral("Letter"), QStringLiteral("A4")}),
-                        "PaperSize");
+    m_paperSize =
+        named(new RadioGroup(QStringLiteral("Paper"), {QStringLiteral("Letter"), QStringLiteral("A4")}), "PaperSize");
     qm::setHint(m_paperSize, QStringLiteral("Choose the paper size"));
     connect(m_paperSize, &RadioGroup::changed, this, &TCalendarProperties::LayoutListClick);
 
@@ -222,7 +236,10 @@ QWidget *TCalendarProperties::buildDatePage()
     qm::setHint(m_calendar, QStringLiteral("Click on a date to select it"));
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TCalendarProperties::CalendarChange);
 
-    struct Move { const char *caption, *name, *hint; void (DatePicker::*move)(); };
+    struct Move {
+        const char *caption, *name, *hint;
+        void (DatePicker::*move)();
+    };
     const Move moves[] = {
         {"<<", "Button8", "Click for the previous year", &DatePicker::PrevYear},
         {"<", "Button9", "Click for the previous month", &DatePicker::PrevMonth},
@@ -237,9 +254,9 @@ QWidget *TCalendarProperties::buildDatePage()
         buttons->addWidget(button);
     }
 
-    m_weekStartsOn = named(new RadioGroup(QStringLiteral("Week Starts On"),
-                                          {QStringLiteral("Sunday"), QStringLiteral("Monday")}),
-                           "WeekStartsOn");
+    m_weekStartsOn =
+        named(new RadioGroup(QStringLiteral("Week Starts On"), {QStringLiteral("Sunday"), QStringLiteral("Monday")}),
+              "WeekStartsOn");
     qm::setHint(m_weekStartsOn, QStringLiteral("Select the day that the calendar week starts on"));
     connect(m_weekStartsOn, &RadioGroup::changed, this, [this] {
         if (!m_updating)
@@ -374,12 +391,10 @@ QWidget *TCalendarProperties::buildHeaderStylesPage()
     const QStringList styles{QStringLiteral("First Character"), QStringLiteral("First Three Characters"),
                              QStringLiteral("Whole Word")};
     m_calHeaderStyleCombo = makeStyleList(
-        "CalHeaderStyleCombo", styles,
-        [this](int row) { preview().SetHeadersStyle(TCalHeadersStyle(row)); },
+        "CalHeaderStyleCombo", styles, [this](int row) { preview().SetHeadersStyle(TCalHeadersStyle(row)); },
         QStringLiteral("Select a Header Style for the calendar") + headerHint);
     m_miniHeadersStyleCombo = makeStyleList(
-        "MiniHeadersStyleCombo", styles,
-        [this](int row) { preview().SetMiniHeadersStyle(TCalHeadersStyle(row)); },
+        "MiniHeadersStyleCombo", styles, [this](int row) { preview().SetMiniHeadersStyle(TCalHeadersStyle(row)); },
         QStringLiteral("Select a Header Style for the Mini calendars") + headerHint);
 
     auto *content = new QVBoxLayout;
@@ -460,9 +475,14 @@ QWidget *TCalendarProperties::buildLanguagePage()
     editors->addWidget(m_dayNames, 1, 1);
 
     // Two per row, in the order German, English, Spanish, French, Italian.
-    struct Button { Language language; const char *name; };
-    const Button buttons[] = {{Language::German, "GermanButton"},   {Language::English, "EnglishButton"},
-                              {Language::Spanish, "SpanishButton"}, {Language::French, "FrenchButton"},
+    struct Button {
+        Language language;
+        const char *name;
+    };
+    const Button buttons[] = {{Language::German, "GermanButton"},
+                              {Language::English, "EnglishButton"},
+                              {Language::Spanish, "SpanishButton"},
+                              {Language::French, "FrenchButton"},
                               {Language::Italian, "ItalianButton"}};
     auto *grid = new QGridLayout;
     for (int index = 0; index < 5; ++index) {
@@ -488,8 +508,10 @@ QComboBox *TCalendarProperties::makeMarginList(const char *name, const QString &
 
 QWidget *TCalendarProperties::buildMarginsPage()
 {
-    m_leftMargin = makeMarginList("LeftMarginInchcombo", QStringLiteral("Select the left margin for the printed calendar"));
-    m_topMargin = makeMarginList("TopMarginInchcombo", QStringLiteral("Select the top margin for the printed calendar"));
+    m_leftMargin =
+        makeMarginList("LeftMarginInchcombo", QStringLiteral("Select the left margin for the printed calendar"));
+    m_topMargin =
+        makeMarginList("TopMarginInchcombo", QStringLiteral("Select the top margin for the printed calendar"));
     m_rightMargin =
         makeMarginList("RightMarginInchcombo", QStringLiteral("Select the right margin for the printed calendar"));
     m_bottomMargin =
@@ -497,9 +519,10 @@ QWidget *TCalendarProperties::buildMarginsPage()
 
     auto *group = new QGroupBox(QStringLiteral("Select Page Margins"));
     auto *lists = new QGridLayout(group);
-    const std::pair<const char *, QComboBox *> rows[] = {
-        {"Left Margin", m_leftMargin}, {"Top Margin", m_topMargin},
-        {"Right Margin", m_rightMargin}, {"Bottom Margin", m_bottomMargin}};
+    const std::pair<const char *, QComboBox *> rows[] = {{"Left Margin", m_leftMargin},
+                                                         {"Top Margin", m_topMargin},
+                                                         {"Right Margin", m_rightMargin},
+                                                         {"Bottom Margin", m_bottomMargin}};
     int row = 0;
     for (const auto &[label, list] : rows) {
         lists->addWidget(new QLabel(QLatin1String(label)), row, 0);
@@ -582,17 +605,18 @@ QWidget *TCalendarProperties::buildButtonRow()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     QPushButton *saveAs = makeButton(
         QStringLiteral("Save As Style Sheet"), "SaveAsStyleSheetButton",
-        QStringLiteral("Click to save these settings as a style sheet, \rwhich may be applied to other calendars you\rcreate."));
+        QStringLiteral(
+            "Click to save these settings as a style sheet, \rwhich may be applied to other calendars you\rcreate."));
     connect(saveAs, &QPushButton::clicked, this, &TCalendarProperties::SaveAsStyleSheetButtonClick);
     QPushButton *load = makeButton(
         QStringLiteral("Load Style Sheet"), "LoadStyleSheetButton",
         QStringLiteral("Click to load a previously saved style sheet and\rapply the settings to this calendar"));
     connect(load, &QPushButton::clicked, this, &TCalendarProperties::LoadStyleSheetButtonClick);
-    QPushButton *defaults =
-        makeButton(QStringLiteral("Default Style"), "Defaultbutton",
-                   QStringLiteral("Click to apply the default style settings to\rthis calendar"));
+    QPushButton *defaults = makeButton(QStringLiteral("Default Style"), "Defaultbutton",
+                                       QStringLiteral("Click to apply the default style settings to\rthis calendar"));
     connect(defaults, &QPushButton::clicked, this, &TCalendarProperties::DefaultbuttonClick);
-    QPushButton *help = makeButton(QStringLiteral("Help"), "Helpbutton", QStringLiteral("Click for help with Properties "));
+    QPushButton *help =
+        makeButton(QStringLiteral("Help"), "Helpbutton", QStringLiteral("Click for help with Properties "));
     connect(help, &QPushButton::clicked, this, &TCalendarProperties::HelpbuttonClick);
 
     auto *row = new QWidget;
@@ -657,4 +681,7 @@ void TCalendarProperties::done(int result)
     QDialog::done(result);
 }
 
-void TCalendarProperties::HelpbuttonClick() { qm::ShowHelpTopic(helpTopic()); }
+void TCalendarProperties::HelpbuttonClick()
+{
+    qm::ShowHelpTopic(helpTopic());
+}

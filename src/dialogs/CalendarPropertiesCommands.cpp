@@ -23,8 +23,7 @@ bool hasStyleSheetExtension(const QString &path)
 
 // The calendar engine gains its style-sheet streams in a change of its own;
 // until then saving and loading fail as a file that cannot be written or read.
-template <typename Calendar>
-void saveStyleSheet(Calendar &calendar, const QString &path)
+template <typename Calendar> void saveStyleSheet(Calendar &calendar, const QString &path)
 {
     if constexpr (requires { calendar.SaveStyleSheetToFile(path); })
         calendar.SaveStyleSheetToFile(path);
@@ -32,8 +31,7 @@ void saveStyleSheet(Calendar &calendar, const QString &path)
         throw QmError(QStringLiteral("Cannot create file ") + path);
 }
 
-template <typename Calendar>
-void loadStyleSheet(Calendar &calendar, const QString &path)
+template <typename Calendar> void loadStyleSheet(Calendar &calendar, const QString &path)
 {
     if constexpr (requires { calendar.LoadStyleSheetFromFile(path); })
         calendar.LoadStyleSheetFromFile(path);
@@ -103,8 +101,9 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
     try {
         loadStyleSheet(preview(), path);
     } catch (const std::exception &) {
-        qm::Prompts::instance().ShowInformation(QStringLiteral("Unable to open ") + path +
-                                                QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file"));
+        qm::Prompts::instance().ShowInformation(
+            QStringLiteral("Unable to open ") + path +
+            QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file"));
     }
     DetermineSettings();
     m_updating = false;

@@ -21,8 +21,7 @@ QStringList editorLines(const QPlainTextEdit *editor)
     return text.split(QLatin1Char('\n'));
 }
 
-template <std::size_t Count>
-QString linesOf(const std::array<QString, Count> &names)
+template <std::size_t Count> QString linesOf(const std::array<QString, Count> &names)
 {
     return QStringList(names.begin(), names.end()).join(QLatin1Char('\n'));
 }

@@ -22,6 +22,6 @@ QStringList marginStepTexts(MarginUnit unit)
         return {QStringLiteral("6 mm"),  QStringLiteral("13 mm"), QStringLiteral("19 mm"),
                 QStringLiteral("25 mm"), QStringLiteral("32 mm"), QStringLiteral("38 mm")};
     }
-    return {QStringLiteral("¼ Inch"),  QStringLiteral("½ Inch"),  QStringLiteral("¾ Inch"),
-            QStringLiteral("1 Inch"),  QStringLiteral("1¼ Inch"), QStringLiteral("1½ Inch")};
+    return {QStringLiteral("¼ Inch"), QStringLiteral("½ Inch"),  QStringLiteral("¾ Inch"),
+            QStringLiteral("1 Inch"), QStringLiteral("1¼ Inch"), QStringLiteral("1½ Inch")};
 }

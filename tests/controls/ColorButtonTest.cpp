@@ -27,7 +27,10 @@ struct ShownButton {
     }
 };
 
-QImage picture(TColorButton &button) { return button.grab().toImage(); }
+QImage picture(TColorButton &button)
+{
+    return button.grab().toImage();
+}
 
 } // namespace
 
@@ -217,7 +220,8 @@ TEST(ColorButton, PaintsRingsAndASwatchOutlinedInBlack)
         const QColor outerBottomRight = colors.color(row.down ? QPalette::Light : QPalette::Shadow);
         EXPECT_EQ(image.pixel(0, 10), outerTopLeft.rgb());
         EXPECT_EQ(image.pixel(20, 0), outerTopLeft.rgb());
-        EXPECT_EQ(image.pixel(43, 0), outerBottomRight.rgb()) << "the top-right corner belongs to the bottom-right side";
+        EXPECT_EQ(image.pixel(43, 0), outerBottomRight.rgb())
+            << "the top-right corner belongs to the bottom-right side";
         EXPECT_EQ(image.pixel(0, 21), outerBottomRight.rgb());
         EXPECT_EQ(image.pixel(42, 10), colors.color(row.down ? QPalette::Button : QPalette::Dark).rgb());
         if (row.down)

@@ -17,7 +17,12 @@ TEST(DatePicker, StartsTodayWithSundayFirstAndNoWeekNumbers)
 
 TEST(DatePicker, SettingMonthYearAndDayKeepsTheDayWithinTheMonth)
 {
-    struct Row { const char *name; QDate start; int month, year, day; QDate expected; };
+    struct Row {
+        const char *name;
+        QDate start;
+        int month, year, day;
+        QDate expected;
+    };
     const Row rows[] = {
         {"31 March to a 30-day month", {2026, 3, 31}, 4, 2026, 0, {2026, 4, 30}},
         {"month first: 31 March to February 2026, then 2024", {2026, 3, 31}, 2, 2024, 0, {2024, 2, 28}},
@@ -38,7 +43,12 @@ TEST(DatePicker, SettingMonthYearAndDayKeepsTheDayWithinTheMonth)
 
 TEST(DatePicker, ButtonsMoveByMonthsAndYearsKeepingTheDay)
 {
-    struct Row { const char *name; QDate start; void (DatePicker::*move)(); QDate expected; };
+    struct Row {
+        const char *name;
+        QDate start;
+        void (DatePicker::*move)();
+        QDate expected;
+    };
     const Row rows[] = {
         {"previous month from 31 March", {2026, 3, 31}, &DatePicker::PrevMonth, {2026, 2, 28}},
         {"next month from 31 January, leap year", {2024, 1, 31}, &DatePicker::NextMonth, {2024, 2, 29}},

@@ -45,7 +45,11 @@ TEST(GraphicPanel, PaintsFrameBevelsBandAndFillFromTheOutsideIn)
         {"raised", bsNone, bvRaised, 0, bvNone, {QPalette::Light, fill}},
         {"lowered", bsNone, bvLowered, 0, bvNone, {QPalette::Dark, fill}},
         {"no bevel", bsNone, bvNone, 0, bvNone, {fill}},
-        {"framed, raised, band, lowered", bsSingle, bvRaised, 2, bvLowered,
+        {"framed, raised, band, lowered",
+         bsSingle,
+         bvRaised,
+         2,
+         bvLowered,
          {black, QPalette::Light, fill, fill, QPalette::Dark, fill}},
     };
     for (const Row &row : rows) {

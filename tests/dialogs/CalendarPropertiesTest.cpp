@@ -15,8 +15,8 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -151,8 +151,7 @@ public:
 
     CalendarModel &preview() { return dialog->ExampleCalendar()->calendar(); }
 
-    template <typename T>
-    T *control(const char *name)
+    template <typename T> T *control(const char *name)
     {
         T *found = dialog->findChild<T *>(QLatin1String(name));
         if (!found)
@@ -218,7 +217,11 @@ TEST_F(CalendarPropertiesTest, FirstActivationFillsEveryControlFromThePreview)
 
 TEST_F(CalendarPropertiesTest, LayoutOrdinalsMapToTheListAndOrientation)
 {
-    struct Row { TCalendarLayout layout; int row; int orientation; };
+    struct Row {
+        TCalendarLayout layout;
+        int row;
+        int orientation;
+    };
     const Row rows[] = {{loFullCalendar, 0, 0}, {LOFullCalendarLS, 0, 1}, {loFC6Before6AfterLS, 2, 1},
                         {lopMC6Month, 4, 0},    {loMC60MonthLS, 8, 1},    {loWeek, 9, 0},
                         {lo2Week, 10, 0},       {loDay15, 12, 0}};
@@ -233,9 +236,12 @@ TEST_F(CalendarPropertiesTest, LayoutOrdinalsMapToTheListAndOrientation)
 // The tests run on 31 March 2026: the picker starts there.
 TEST_F(CalendarPropertiesTest, DatePickerTakesTheCalendarsMonthOnThe31st)
 {
-    struct Row { int month, year, day; QDate shown; };
+    struct Row {
+        int month, year, day;
+        QDate shown;
+    };
     const Row rows[] = {
-        {4, 2026, 0, {2026, 4, 30}},  // day 0: the month's last day
+        {4, 2026, 0, {2026, 4, 30}}, // day 0: the month's last day
         {4, 2026, 12, {2026, 4, 12}},
         {2, 2027, 0, {2027, 2, 28}},
         {2, 2028, 29, {2028, 2, 29}},
@@ -260,85 +266,120 @@ TEST_F(CalendarPropertiesTest, EachControlWritesOnlyItsOwnSetting)
     };
     const QSet<QString> layoutFollowers{"CalendarOrientation", "MiniTitleFont", "MiniHeadersFont", "MiniCellFont"};
     const Row rows[] = {
-        {"layout list", [](auto &t, auto &) { t.template control<QListWidget>("LayoutList")->setCurrentRow(5); },
-         {"CalendarLayout"}, layoutFollowers},
+        {"layout list",
+         [](auto &t, auto &) { t.template control<QListWidget>("LayoutList")->setCurrentRow(5); },
+         {"CalendarLayout"},
+         layoutFollowers},
         {"orientation",
          [](auto &t, auto &) { t.template control<RadioGroup>("rOrientation")->button(1)->click(); },
-         {"CalendarLayout", "CalendarOrientation"}, layoutFollowers},
-        {"paper", [](auto &t, auto &) { t.template control<RadioGroup>("PaperSize")->button(0)->click(); },
-         {"PaperSize"}, layoutFollowers},
-        {"week start", [](auto &t, auto &) { t.template control<RadioGroup>("WeekStartsOn")->button(0)->click(); },
-         {"StartOfWeek"}, {}},
-        {"title year", [](auto &t, auto &) { t.template control<QCheckBox>("TitleShowYearCheck")->click(); },
-         {"TitleShowYear"}, {}},
-        {"mini year", [](auto &t, auto &) { t.template control<QCheckBox>("MiniShowYearCheck")->click(); },
-         {"MiniShowYear"}, {}},
-        {"picker day", [](auto &t, auto &) { t.template control<DatePicker>("Calendar")->setSelectedDate({1998, 4, 20}); },
-         {"MainCalDay"}, {}},
-        {"next month", [](auto &t, auto &) { t.template control<QPushButton>("Button11")->click(); },
-         {"MainCalMonth"}, {}},
-        {"previous year", [](auto &t, auto &) { t.template control<QPushButton>("Button8")->click(); },
-         {"MainCalYear"}, {}},
+         {"CalendarLayout", "CalendarOrientation"},
+         layoutFollowers},
+        {"paper",
+         [](auto &t, auto &) { t.template control<RadioGroup>("PaperSize")->button(0)->click(); },
+         {"PaperSize"},
+         layoutFollowers},
+        {"week start",
+         [](auto &t, auto &) { t.template control<RadioGroup>("WeekStartsOn")->button(0)->click(); },
+         {"StartOfWeek"},
+         {}},
+        {"title year",
+         [](auto &t, auto &) { t.template control<QCheckBox>("TitleShowYearCheck")->click(); },
+         {"TitleShowYear"},
+         {}},
+        {"mini year",
+         [](auto &t, auto &) { t.template control<QCheckBox>("MiniShowYearCheck")->click(); },
+         {"MiniShowYear"},
+         {}},
+        {"picker day",
+         [](auto &t, auto &) {
+             t.template control<DatePicker>("Calendar")->setSelectedDate({1998, 4, 20});
+         },
+         {"MainCalDay"},
+         {}},
+        {"next month",
+         [](auto &t, auto &) { t.template control<QPushButton>("Button11")->click(); },
+         {"MainCalMonth"},
+         {}},
+        {"previous year",
+         [](auto &t, auto &) { t.template control<QPushButton>("Button8")->click(); },
+         {"MainCalYear"},
+         {}},
         {"title colour",
          [](auto &t, auto &prompts) {
              prompts.answerColor(qm::clBlack);
              t.template control<TColorButton>("TitleBGColor")->Click();
          },
-         {"TitleBGColor"}, {}},
+         {"TitleBGColor"},
+         {}},
         {"header colour",
          [](auto &t, auto &prompts) {
              prompts.answerColor(qm::clBlack);
              t.template control<TColorButton>("HeaderBGColor")->Click();
          },
-         {"HeadersBGColor"}, {}},
+         {"HeadersBGColor"},
+         {}},
         {"mini header colour",
          [](auto &t, auto &prompts) {
              prompts.answerColor(qm::clBlack);
              t.template control<TColorButton>("MiniHeadersBGColorButton")->Click();
          },
-         {"MiniHeadersBGColor"}, {}},
+         {"MiniHeadersBGColor"},
+         {}},
         {"mini background colour",
          [](auto &t, auto &prompts) {
              prompts.answerColor(qm::clBlack);
              t.template control<TColorButton>("MiniCalBGColorButton")->Click();
          },
-         {"MiniCalBGColor"}, {}},
-        {"header style", [](auto &t, auto &) { t.template control<QListWidget>("CalHeaderStyleCombo")->setCurrentRow(0); },
-         {"HeadersStyle"}, {}},
+         {"MiniCalBGColor"},
+         {}},
+        {"header style",
+         [](auto &t, auto &) { t.template control<QListWidget>("CalHeaderStyleCombo")->setCurrentRow(0); },
+         {"HeadersStyle"},
+         {}},
         {"mini header style",
          [](auto &t, auto &) { t.template control<QListWidget>("MiniHeadersStyleCombo")->setCurrentRow(2); },
-         {"MiniHeadersStyle"}, {}},
+         {"MiniHeadersStyle"},
+         {}},
         {"line style",
          [](auto &t, auto &) { t.template control<QListWidget>("CalendarLineLayoutCombo")->setCurrentRow(0); },
-         {"CalendarLineLayout"}, {}},
+         {"CalendarLineLayout"},
+         {}},
         {"mini line style",
          [](auto &t, auto &) { t.template control<QListWidget>("MiniCalendarLineLayoutCombo")->setCurrentRow(0); },
-         {"MiniCalendarLineLayout"}, {}},
+         {"MiniCalendarLineLayout"},
+         {}},
         {"left margin", [](auto &t, auto &) { t.pickMargin("LeftMarginInchcombo", 3); }, {"LeftMarginInch"}, {}},
         {"top margin", [](auto &t, auto &) { t.pickMargin("TopMarginInchcombo", 3); }, {"TopMarginInch"}, {}},
         {"right margin", [](auto &t, auto &) { t.pickMargin("RightMarginInchcombo", 3); }, {"RightMarginInch"}, {}},
         {"bottom margin", [](auto &t, auto &) { t.pickMargin("BottomMarginInchcombo", 3); }, {"BottomMarginInch"}, {}},
-        {"zoom in", [](auto &t, auto &) { t.template control<QToolButton>("ZoomInButton")->click(); },
-         {"Magnification"}, {}},
+        {"zoom in",
+         [](auto &t, auto &) { t.template control<QToolButton>("ZoomInButton")->click(); },
+         {"Magnification"},
+         {}},
         {"month names",
          [](auto &t, auto &) {
              t.template control<QPlainTextEdit>("MonthNames")->setPlainText(QStringLiteral("Jan"));
              t.leave("MonthNames");
          },
-         {"MonthName1"}, {}},
+         {"MonthName1"},
+         {}},
         {"title font",
          [](auto &t, auto &prompts) {
              prompts.answerFont([](qm::FontSpec &font) { font.name = QStringLiteral("Arial"); });
              t.template control<QPushButton>("TitleFontbutton")->click();
          },
-         {"TitleFont"}, {}},
+         {"TitleFont"},
+         {}},
         {"mini cell font",
          [](auto &t, auto &prompts) {
              prompts.answerFont([](qm::FontSpec &font) { font.color = qm::clRed; });
              t.template control<QPushButton>("MiniCellFontButton")->click();
          },
-         {"MiniCellFont"}, {}},
-        {"cancelled font", [](auto &t, auto &) { t.template control<QPushButton>("HeaderFontButton")->click(); }, {},
+         {"MiniCellFont"},
+         {}},
+        {"cancelled font",
+         [](auto &t, auto &) { t.template control<QPushButton>("HeaderFontButton")->click(); },
+         {},
          {}},
     };
     for (const Row &row : rows) {
@@ -348,7 +389,8 @@ TEST_F(CalendarPropertiesTest, EachControlWritesOnlyItsOwnSetting)
         const auto before = settingsOf(preview());
         row.act(*this, prompts);
         const QSet<QString> changed = changedSettings(before, settingsOf(preview()));
-        EXPECT_TRUE(changed.contains(row.expected)) << "expected " << QStringList(row.expected.values()).join(u' ').toStdString();
+        EXPECT_TRUE(changed.contains(row.expected))
+            << "expected " << QStringList(row.expected.values()).join(u' ').toStdString();
         EXPECT_TRUE((row.expected + row.alsoAllowed).contains(changed))
             << "changed " << QStringList(changed.values()).join(u' ').toStdString();
     }
@@ -382,13 +424,30 @@ TEST_F(CalendarPropertiesTest, ControlsWriteNothingWhileTheDialogFillsThem)
 
 TEST_F(CalendarPropertiesTest, ControlsAreEnabledForTheLayoutsTheyApplyTo)
 {
-    const char *const controls[] = {
-        "rOrientation",         "WeekStartsOn",        "TitleShowYearCheck",       "MiniShowYearCheck",
-        "TitleFontbutton",      "HeaderFontButton",    "HeaderBGColor",            "CalHeaderStyleCombo",
-        "TitleBGColor",         "NumberFontButton",    "CalendarLineLayoutCombo",  "Minititlefontbutton",
-        "MiniHeaderFontButton", "MiniHeadersBGColorButton", "MiniCellFontButton",  "MiniCalBGColorButton",
-        "MiniHeadersStyleCombo", "MiniCalendarLineLayoutCombo", "StartingtimeButton"};
-    struct Row { TCalendarLayout layout; const char *enabled; const char *heading; };
+    const char *const controls[] = {"rOrientation",
+                                    "WeekStartsOn",
+                                    "TitleShowYearCheck",
+                                    "MiniShowYearCheck",
+                                    "TitleFontbutton",
+                                    "HeaderFontButton",
+                                    "HeaderBGColor",
+                                    "CalHeaderStyleCombo",
+                                    "TitleBGColor",
+                                    "NumberFontButton",
+                                    "CalendarLineLayoutCombo",
+                                    "Minititlefontbutton",
+                                    "MiniHeaderFontButton",
+                                    "MiniHeadersBGColorButton",
+                                    "MiniCellFontButton",
+                                    "MiniCalBGColorButton",
+                                    "MiniHeadersStyleCombo",
+                                    "MiniCalendarLineLayoutCombo",
+                                    "StartingtimeButton"};
+    struct Row {
+        TCalendarLayout layout;
+        const char *enabled;
+        const char *heading;
+    };
     // One letter per control above: 1 enabled, 0 disabled.
     const Row rows[] = {
         {loFullCalendar, "1110111111100000000", "Select Month & Year"},
@@ -431,7 +490,13 @@ TEST_F(CalendarPropertiesTest, ChoosingAPlannerKeepsTheOrientationShownAndDatesB
 
 TEST_F(CalendarPropertiesTest, OkAsksOncePerPressBeforeChangingTheLayoutGroup)
 {
-    struct Row { const char *name; bool warn; int newRow; int orientation; bool asks; };
+    struct Row {
+        const char *name;
+        bool warn;
+        int newRow;
+        int orientation;
+        bool asks;
+    };
     const Row rows[] = {
         {"another group with text", true, 4, 0, true},
         {"within the month group", true, 1, 0, false},
@@ -522,17 +587,25 @@ TEST_F(CalendarPropertiesTest, LanguageButtonsFillBothEditorsAndThePreview)
 
 TEST_F(CalendarPropertiesTest, LeavingAnEditorWritesItsLinesExactlyAsTyped)
 {
-    struct Row { const char *name; const char *typed; QStringList expected; };
+    struct Row {
+        const char *name;
+        const char *typed;
+        QStringList expected;
+    };
     const Row rows[] = {
-        {"eleven lines keep December", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11",
+        {"eleven lines keep December",
+         "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11",
          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "Decembre"}},
-        {"a final line break adds no line", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n",
+        {"a final line break adds no line",
+         "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n",
          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "Decembre"}},
-        {"blank lines and blanks are kept", " Jan\n\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12 \n13",
+        {"blank lines and blanks are kept",
+         " Jan\n\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12 \n13",
          {" Jan", "", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12 "}},
-        {"an empty editor changes nothing", "",
-         {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-          "November", "Decembre"}},
+        {"an empty editor changes nothing",
+         "",
+         {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November",
+          "Decembre"}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -575,9 +648,14 @@ TEST_F(CalendarPropertiesTest, SwitchingUnitsRelabelsTheListsAndWritesNothing)
 
 TEST_F(CalendarPropertiesTest, ZoomStepsByTenBetweenTwentyAndAHundredKeepingRemainders)
 {
-    struct Row { int start; const char *button; int presses; int expected; };
+    struct Row {
+        int start;
+        const char *button;
+        int presses;
+        int expected;
+    };
     const Row rows[] = {
-        {30, "ZoomOutbutton", 5, 20}, {30, "ZoomInButton", 10, 100}, {25, "ZoomOutbutton", 5, 15},
+        {30, "ZoomOutbutton", 5, 20},  {30, "ZoomInButton", 10, 100}, {25, "ZoomOutbutton", 5, 15},
         {25, "ZoomInButton", 10, 105}, {100, "ZoomInButton", 1, 100},
     };
     for (const Row &row : rows) {
@@ -632,8 +710,9 @@ TEST_F(CalendarPropertiesTest, UnreadableStyleSheetIsReportedWithALineBreakAndTh
     prompts.answerFile(path);
     control<QPushButton>("LoadStyleSheetButton")->click();
 
-    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("Unable to open ") + path +
-                                              QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file")});
+    EXPECT_EQ(prompts.messages(),
+              QStringList{QStringLiteral("Unable to open ") + path +
+                          QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file")});
     EXPECT_FALSE(dialog->FUpdating());
     EXPECT_EQ(control<QListWidget>("LayoutList")->currentRow(), choiceFromLayout(preview().CalendarLayout()).listIndex);
     EXPECT_TRUE(dialog->isVisible());

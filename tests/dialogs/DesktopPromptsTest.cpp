@@ -26,13 +26,19 @@ struct InstalledDesktopPrompts {
     ~InstalledDesktopPrompts() { qm::Prompts::install(nullptr); }
 };
 
-void clickButton(QMessageBox *box, QMessageBox::StandardButton which) { box->button(which)->click(); }
+void clickButton(QMessageBox *box, QMessageBox::StandardButton which)
+{
+    box->button(which)->click();
+}
 
 } // namespace
 
 TEST(DesktopPrompts, FiltersMatchTheExtensionInEitherCase)
 {
-    struct Row { const char *given; const char *expected; };
+    struct Row {
+        const char *given;
+        const char *expected;
+    };
     const Row rows[] = {
         {"Calendar Style Sheet (*.QMS)", "Calendar Style Sheet (*.QMS *.qms)"},
         {"Bitmap (*.bmp);;All (*)", "Bitmap (*.bmp *.BMP);;All (*)"},
@@ -40,14 +46,15 @@ TEST(DesktopPrompts, FiltersMatchTheExtensionInEitherCase)
         {"", ""},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(DesktopPrompts::caseInsensitiveFilter(QString::fromLatin1(row.given)), QString::fromLatin1(row.expected));
+        EXPECT_EQ(DesktopPrompts::caseInsensitiveFilter(QString::fromLatin1(row.given)),
+                  QString::fromLatin1(row.expected));
 }
 
 TEST(DesktopPrompts, CustomColoursRoundTripThroughTheSixteenSlots)
 {
-    const QList<QColor> slots = DesktopPrompts::customColorSlots(
-        {QStringLiteral("ColorB=112233"), QStringLiteral("ColorP=abcdef"), QStringLiteral("ColorQ=000000"),
-         QStringLiteral("nonsense")});
+    const QList<QColor> slots =
+        DesktopPrompts::customColorSlots({QStringLiteral("ColorB=112233"), QStringLiteral("ColorP=abcdef"),
+                                          QStringLiteral("ColorQ=000000"), QStringLiteral("nonsense")});
     ASSERT_EQ(slots.size(), 16);
     EXPECT_EQ(slots[0], QColor(Qt::white));
     EXPECT_EQ(slots[1], QColor(0x11, 0x22, 0x33));
@@ -102,10 +109,9 @@ TEST(DesktopPrompts, SaveDialogStartsFromTheRequestAndAddsTheDefaultSuffix)
         dialog->selectFile(QStringLiteral("Mine"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    const QString chosen = prompts.getSaveFileName({QStringLiteral("Save As Calendar Style Sheet"), folder.path(),
-                                                     QStringLiteral("MyStyle.QMS"),
-                                                     QStringLiteral("Calendar Style Sheet (*.QMS)"),
-                                                     QStringLiteral("QMS"), true});
+    const QString chosen = prompts.getSaveFileName(
+        {QStringLiteral("Save As Calendar Style Sheet"), folder.path(), QStringLiteral("MyStyle.QMS"),
+         QStringLiteral("Calendar Style Sheet (*.QMS)"), QStringLiteral("QMS"), true});
     EXPECT_EQ(chosen, QDir(folder.path()).filePath(QStringLiteral("Mine.QMS")));
 }
 
@@ -117,8 +123,12 @@ TEST(DesktopPrompts, OpenDialogWantsAnExistingFileAndCancelGivesNothing)
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         dialog->reject();
     });
-    EXPECT_TRUE(prompts.getOpenFileName({QStringLiteral("Open Calendar Style Sheet"), QDir::tempPath(), {},
-                                         QStringLiteral("Calendar Style Sheet (*.QMS)"), QStringLiteral("QMS")})
+    EXPECT_TRUE(prompts
+                    .getOpenFileName({QStringLiteral("Open Calendar Style Sheet"),
+                                      QDir::tempPath(),
+                                      {},
+                                      QStringLiteral("Calendar Style Sheet (*.QMS)"),
+                                      QStringLiteral("QMS")})
                     .isEmpty());
 }
 

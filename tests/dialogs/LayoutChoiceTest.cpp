@@ -4,11 +4,13 @@
 
 TEST(LayoutChoice, ListRowAndOrientationSelectTheLayout)
 {
-    struct Row { int listIndex, orientation, layout; };
+    struct Row {
+        int listIndex, orientation, layout;
+    };
     const Row rows[] = {
-        {0, 0, 0}, {0, 1, 1}, {3, 1, 7}, {4, 0, 8}, {8, 1, 17},
-        {9, 1, 18}, {10, 0, 19}, {11, 1, 20}, {12, 0, 21}, // planners ignore the orientation
-        {-1, 0, -1}, {13, 0, -1},                          // no row selected
+        {0, 0, 0},   {0, 1, 1},   {3, 1, 7},   {4, 0, 8},   {8, 1, 17},
+        {9, 1, 18},  {10, 0, 19}, {11, 1, 20}, {12, 0, 21}, // planners ignore the orientation
+        {-1, 0, -1}, {13, 0, -1},                           // no row selected
     };
     for (const Row &row : rows)
         EXPECT_EQ(layoutFromChoice({row.listIndex, row.orientation}), row.layout) << row.listIndex;
@@ -26,5 +28,6 @@ TEST(LayoutChoice, EveryLayoutIsShownByTheRowThatSelectsIt)
         EXPECT_EQ(choiceFromLayout(unknown).orientationIndex, 0);
     }
     ASSERT_EQ(layoutListItems().size(), 13);
-    EXPECT_EQ(layoutListItems().first(), QStringLiteral("1 Month Calendar ")) << "the trailing blank is part of the text";
+    EXPECT_EQ(layoutListItems().first(), QStringLiteral("1 Month Calendar "))
+        << "the trailing blank is part of the text";
 }

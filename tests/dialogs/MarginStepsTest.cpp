@@ -6,9 +6,22 @@
 
 TEST(MarginSteps, ValueSelectsTheLargestStepNotAboveIt)
 {
-    struct Row { float inches; int index; };
-    const Row rows[] = {{0.0f, 0},  {0.3f, 0},  {0.49f, 0}, {0.5f, 1},  {0.6f, 1},   {0.75f, 2},
-                        {1.0f, 3},  {1.24f, 3}, {1.25f, 4}, {1.5f, 5},  {3.0f, 5},   {-2.0f, 0},
+    struct Row {
+        float inches;
+        int index;
+    };
+    const Row rows[] = {{0.0f, 0},
+                        {0.3f, 0},
+                        {0.49f, 0},
+                        {0.5f, 1},
+                        {0.6f, 1},
+                        {0.75f, 2},
+                        {1.0f, 3},
+                        {1.24f, 3},
+                        {1.25f, 4},
+                        {1.5f, 5},
+                        {3.0f, 5},
+                        {-2.0f, 0},
                         {std::numeric_limits<float>::quiet_NaN(), 0}};
     for (const Row &row : rows)
         EXPECT_EQ(marginStepIndex(row.inches), row.index) << row.inches;

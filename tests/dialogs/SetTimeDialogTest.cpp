@@ -30,10 +30,14 @@ void clickCell(TSetTimeDialog &dialog, QWidget *panel, int tag)
 TEST(SetTimeDialog, HourCellsFollowTheClockFaceInFourRowsOfSix)
 {
     TSetTimeDialog dialog;
-    struct Row { int tag; const char *caption; QPoint position; };
+    struct Row {
+        int tag;
+        const char *caption;
+        QPoint position;
+    };
     const Row rows[] = {
-        {0, "12", {7, 21}},  {5, "5", {127, 21}},   {6, "6", {7, 40}},    {11, "11", {127, 40}},
-        {12, "12", {7, 75}}, {13, "1", {31, 75}},   {18, "6", {7, 94}},   {23, "11", {127, 94}},
+        {0, "12", {7, 21}},  {5, "5", {127, 21}}, {6, "6", {7, 40}},  {11, "11", {127, 40}},
+        {12, "12", {7, 75}}, {13, "1", {31, 75}}, {18, "6", {7, 94}}, {23, "11", {127, 94}},
     };
     ASSERT_EQ(dialog.HourPanel()->findChildren<TGraphicPanel *>().size(), 24);
     for (const Row &row : rows) {
@@ -50,7 +54,11 @@ TEST(SetTimeDialog, MinuteCellsRunInSixRowsOfTenWithTwoDigitCaptions)
 {
     TSetTimeDialog dialog;
     ASSERT_EQ(dialog.MinutePanel()->findChildren<TGraphicPanel *>().size(), 60);
-    struct Row { int tag; const char *caption; QPoint position; };
+    struct Row {
+        int tag;
+        const char *caption;
+        QPoint position;
+    };
     const Row rows[] = {{0, "00", {7, 22}}, {9, "09", {223, 22}}, {10, "10", {7, 41}}, {59, "59", {223, 117}}};
     for (const Row &row : rows) {
         TGraphicPanel *cell = dialog.cell(dialog.MinutePanel(), row.tag);
@@ -81,7 +89,11 @@ TEST(SetTimeDialog, OpensOnTheGivenTimeWithItsCellsYellowAndTheRestSilver)
 
 TEST(SetTimeDialog, ClickingCellsSetsTheTimeAndCaption)
 {
-    struct Row { int hourTag; int minuteTag; const char *caption; };
+    struct Row {
+        int hourTag;
+        int minuteTag;
+        const char *caption;
+    };
     const Row rows[] = {
         {14, 5, "Set Time As: 02:05 pm"},
         {12, 0, "Set Time As: 12:00 pm"}, // noon is the 12 of the PM row

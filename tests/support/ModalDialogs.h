@@ -14,8 +14,7 @@ void onNextModal(std::function<void(QWidget *)> action);
 void failWrongModal(QWidget *modal, const char *expectedClass);
 
 /// The next modal widget, cast to T; fails the test when it is of another type.
-template <typename T>
-void onNextModal(std::function<void(T *)> action)
+template <typename T> void onNextModal(std::function<void(T *)> action)
 {
     onNextModal([action](QWidget *modal) {
         T *typed = qobject_cast<T *>(modal);
