@@ -37,5 +37,7 @@ using CommandFunction = int (*)(const QStringList &arguments, CliIo &io);
 // One function per command, each in a file of its own.
 int runRender(const QStringList &arguments, CliIo &io);
 int runInfo(const QStringList &arguments, CliIo &io);
+int runRtf2Txt(const QStringList &arguments, CliIo &io);
+int runRtf(const QStringList &arguments, CliIo &io);
 
 } // namespace qm::cli

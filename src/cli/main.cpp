@@ -18,6 +18,8 @@ struct Command {
 const Command kCommands[] = {
     {"render", runRender, "render OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]"},
     {"info", runInfo, "info [settings]"},
+    {"rtf2txt", runRtf2Txt, "rtf2txt IN"},
+    {"rtf", runRtf, "rtf IN OUT.rtf"},
 };
 
 void printUsage(QTextStream &out)

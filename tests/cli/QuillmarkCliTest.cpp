@@ -42,6 +42,9 @@ TEST(QuillmarkCli, ExitCodesTellSuccessBadArgumentsAndFailures)
         {{"frobnicate"}, 2},
         {{"info", "--month", "13"}, 2},
         {{"render", folder.filePath("none/week.pdf")}, 1},
+        {{"rtf2txt", folder.filePath("missing.rtf")}, 1},
+        {{"rtf", folder.filePath("missing.rtf"), folder.filePath("out.rtf")}, 1},
+        {{"rtf2txt"}, 2},
     };
     for (const Row &row : rows) {
         const Result result = runProgram(row.arguments);
