@@ -1,0 +1,168 @@
+#pragma once
+
+#include "platform/FontSpec.h"
+
+#include <QMainWindow>
+
+class CalendarModel;
+class QAction;
+class QMenu;
+class QToolButton;
+class TCalendarPanel;
+class TMRUFileList;
+class TMRUMenuItem;
+class TScrollBoxWithNCTest;
+
+/// The program's main window: the calendar document in a grey scroll box, the
+/// buttons beside it, the File and Help menus, the caption, edit mode (changes
+/// not yet saved) and the preferences.
+///
+/// Everything it reads from outside comes through replaceable services: the
+/// prompts (qm::Prompts), the printers (qm::Printers), the screen, date and
+/// program folder (qm::Environment).
+class TCalendarMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /// FormCreate: builds the window, loads the preferences and the recent
+    /// files. Leaves the busy cursor on; the program turns it off.
+    explicit TCalendarMain(QWidget *parent = nullptr);
+    ~TCalendarMain() override;
+
+    /// A document to open at the first activation instead of the most recent
+    /// file (the program's command line).
+    void SetStartFile(const QString &fileName) { m_startFile = fileName; }
+
+    // State.
+    const QString &CurrentFileName() const { return m_currentFileName; }
+    bool SaveNeeded() const { return m_saveNeeded; }
+    bool ActivatePending() const { return m_activatePending; }
+    bool PrinterAvailable() const { return m_printerAvailable; }
+    int MainZoom() const { return m_mainZoom; }
+    int PropertiesZoom() const { return m_propertiesZoom; }
+    bool ShowHints() const { return m_showHints; }
+    const QString &IconFileName() const { return m_iconFileName; }
+    /// The default editor font as the preferences hold it.
+    const qm::FontSpec &DefaultFont() const { return m_defaultFont; }
+    TMRUFileList *RecentFiles() const { return m_recentFiles; }
+    TCalendarPanel *CalendarPanel() const { return m_calendarPanel; }
+
+    // Commands and routines of the window.
+    /// The first-activation sequence; does nothing after it has run once.
+    void FormActivate();
+    void SetButtons();
+    void SetCaption();
+    /// Offers to save pending changes. False when the user wanted them saved
+    /// and nothing was saved (Save As cancelled, the write failed): the command
+    /// that asked must stop.
+    bool CheckSaveNeeded();
+    /// Stores the text of the cell being edited into its cell.
+    void DoSaveRichtext();
+    /// Edit mode: the calendar has changes that are not saved. The buttons
+    /// follow when the value changes.
+    void SetSaveNeeded(bool saveNeeded);
+    void LoadPreferences();
+    /// Throws QmError "Unable to write to <path>" when the preferences file
+    /// cannot be written.
+    void SavePreferences();
+    void OpenCalendarFile(const QString &fileName);
+    /// Writes the calendar document; a failure is shown and leaves the file
+    /// name and pending changes as they were. True when the document was written.
+    bool SaveCalendarFile(const QString &fileName);
+
+    void Open1Click();
+    void mnuSaveClick();
+    /// True when the document was written.
+    bool mnuSaveAsClick();
+    void mnuCancelChangesClick();
+    void RecentFileClick(TMRUMenuItem *sender, const QString &fileName);
+    void Exit1Click();
+    void ZoomPlusButtonClick();
+    void ZoomMinusButtonClick();
+    void SavebuttonClick();
+    void CancelButtonClick();
+    void mnuShowHintClick();
+    void Contents1Click();
+    void About1Click();
+    /// Another start of the program handed over `fileName` (empty: it only
+    /// asked this window to come forward).
+    void HandOver(const QString &fileName);
+
+    // The controls, under the names the program's commands use.
+    QAction *mnuSave() const { return m_mnuSave; }
+    QAction *mnuSaveAs() const { return m_mnuSaveAs; }
+    QAction *mnuCancelChanges() const { return m_mnuCancelChanges; }
+    QAction *mnuShowHint() const { return m_mnuShowHint; }
+    QMenu *FileMenu() const { return m_fileMenu; }
+    QToolButton *ZoomPlusButton() const { return m_zoomPlusButton; }
+    QToolButton *ZoomMinusButton() const { return m_zoomMinusButton; }
+    QToolButton *PropertiesButton() const { return m_propertiesButton; }
+    QToolButton *Printbutton() const { return m_printbutton; }
+    QToolButton *Savebutton() const { return m_savebutton; }
+    QToolButton *CancelButton() const { return m_cancelButton; }
+    TScrollBoxWithNCTest *ScrollBox1() const { return m_scrollBox1; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    CalendarModel &calendar() const;
+    /// The calendar's own visibility (the window may be hidden).
+    bool calendarShown() const;
+
+    // Building the window (CalendarMainLayout.cpp).
+    void createComponents();
+    QWidget *createIconPanel();
+    QToolButton *createSpeedButton(QWidget *parent, const QRect &geometry, const QString &hint);
+    void createMenus();
+    void fitScrollContent();
+
+    bool FormCloseQuery();
+    void FormClose();
+    /// The application's key hook: Page Down and Page Up zoom while this
+    /// window is the active one. Also silences hints while they are off.
+    bool AppMessage(QObject *watched, QEvent *event);
+    /// Opens a document handed in from outside the program (command line,
+    /// another start) after the checks Open makes.
+    void openRequestedFile(const QString &fileName);
+    void openHandedOverFile(const QString &fileName);
+    /// Stores the recent files; a failed write is shown and the command goes on.
+    void saveRecentFiles();
+    /// The document file itself (CalendarMainDocument.cpp). Both throw on failure.
+    void readCalendarDocument(const QString &fileName);
+    void writeCalendarDocument(const QString &fileName);
+
+    // State.
+    QString m_currentFileName;
+    QString m_startFile;
+    bool m_saveNeeded = false;
+    bool m_activatePending = true;
+    bool m_activating = false;
+    bool m_printerAvailable = false;
+    int m_mainZoom = 60;
+    int m_propertiesZoom = 30;
+    bool m_showHints = true;
+    QString m_iconFileName;
+    qm::FontSpec m_defaultFont;
+    TMRUFileList *m_recentFiles = nullptr;
+
+    // Components.
+    TScrollBoxWithNCTest *m_scrollBox1 = nullptr;
+    QWidget *m_scrollContent = nullptr;
+    TCalendarPanel *m_calendarPanel = nullptr;
+    QWidget *m_iconPanel = nullptr;
+    QToolButton *m_zoomPlusButton = nullptr;
+    QToolButton *m_zoomMinusButton = nullptr;
+    QToolButton *m_propertiesButton = nullptr;
+    QToolButton *m_printbutton = nullptr;
+    QToolButton *m_savebutton = nullptr;
+    QToolButton *m_cancelButton = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_mnuSave = nullptr;
+    QAction *m_mnuSaveAs = nullptr;
+    QAction *m_mnuCancelChanges = nullptr;
+    QAction *m_mnuShowHint = nullptr;
+};

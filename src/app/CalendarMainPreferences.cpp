@@ -1,0 +1,72 @@
+// The preferences file: what the window reads at creation and writes back.
+
+#include "CalendarMain.h"
+
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QAction>
+
+namespace {
+
+const QString zoomingSection = QStringLiteral("Zooming");
+const QString fontSection = QStringLiteral("Default Font");
+const QString iconsSection = QStringLiteral("Icons");
+const QString hintsSection = QStringLiteral("Hints");
+
+/// A zoom beyond these bounds would make the page image gigabytes large.
+constexpr int smallestZoom = 10;
+constexpr int largestZoom = 500;
+
+int readZoom(const qm::IniFile &ini, const QString &key, int defaultZoom)
+{
+    const int zoom = ini.readInteger(zoomingSection, key, defaultZoom);
+    return zoom >= smallestZoom && zoom <= largestZoom ? zoom : defaultZoom;
+}
+
+void readStyle(const qm::IniFile &ini, const QString &key, qm::FontStyle style, qm::FontSpec &font)
+{
+    font.style.setFlag(style, ini.readBool(fontSection, key, false));
+}
+
+} // namespace
+
+void TCalendarMain::LoadPreferences()
+{
+    const qm::IniFile ini(qm::IniFileName());
+    m_mainZoom = readZoom(ini, QStringLiteral("Main"), 60);
+    m_propertiesZoom = readZoom(ini, QStringLiteral("Prop"), 30);
+
+    m_defaultFont.name = ini.readString(fontSection, QStringLiteral("Name"), QStringLiteral("Arial"));
+    m_defaultFont.size = ini.readInteger(fontSection, QStringLiteral("Size"), 10);
+    readStyle(ini, QStringLiteral("Bold"), qm::FontStyle::Bold, m_defaultFont);
+    readStyle(ini, QStringLiteral("Italic"), qm::FontStyle::Italic, m_defaultFont);
+    readStyle(ini, QStringLiteral("Underline"), qm::FontStyle::Underline, m_defaultFont);
+    readStyle(ini, QStringLiteral("Strikeout"), qm::FontStyle::StrikeOut, m_defaultFont);
+    m_defaultFont.color = ini.readInteger(fontSection, QStringLiteral("Color"), 0);
+
+    m_iconFileName =
+        ini.readString(iconsSection, QStringLiteral("File"), qm::DataFileName(QStringLiteral("MISC1.ICL")));
+    m_showHints = ini.readBool(hintsSection, QStringLiteral("On"), true);
+    m_mnuShowHint->setChecked(m_showHints);
+    SetButtons();
+}
+
+void TCalendarMain::SavePreferences()
+{
+    qm::IniFile ini(qm::IniFileName());
+    ini.writeInteger(zoomingSection, QStringLiteral("Main"), m_mainZoom);
+    ini.writeInteger(zoomingSection, QStringLiteral("Prop"), m_propertiesZoom);
+
+    ini.writeString(fontSection, QStringLiteral("Name"), m_defaultFont.name);
+    ini.writeInteger(fontSection, QStringLiteral("Size"), m_defaultFont.size);
+    ini.writeBool(fontSection, QStringLiteral("Bold"), m_defaultFont.style.testFlag(qm::FontStyle::Bold));
+    ini.writeBool(fontSection, QStringLiteral("Italic"), m_defaultFont.style.testFlag(qm::FontStyle::Italic));
+    ini.writeBool(fontSection, QStringLiteral("Underline"), m_defaultFont.style.testFlag(qm::FontStyle::Underline));
+    ini.writeBool(fontSection, QStringLiteral("Strikeout"), m_defaultFont.style.testFlag(qm::FontStyle::StrikeOut));
+    ini.writeInteger(fontSection, QStringLiteral("Color"), m_defaultFont.color);
+
+    m_showHints = m_mnuShowHint->isChecked();
+    ini.writeBool(hintsSection, QStringLiteral("On"), m_showHints);
+    ini.writeString(iconsSection, QStringLiteral("File"), m_iconFileName);
+}

@@ -1,0 +1,89 @@
+// Zoom, the application's key hook, hints, help and the About box.
+
+#include "CalendarMain.h"
+#include "Splashform.h"
+
+#include "calendar/CalendarModel.h"
+#include "controls/CalendarPanel.h"
+#include "controls/FormPlacement.h"
+#include "controls/HelpWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWindow>
+
+namespace {
+
+constexpr int zoomStep = 10;
+constexpr int largestButtonZoom = 100;
+constexpr int smallestButtonZoom = 30;
+
+} // namespace
+
+void TCalendarMain::ZoomPlusButtonClick()
+{
+    DoSaveRichtext();
+    QCoreApplication::processEvents();
+    if (calendar().Magnification() < largestButtonZoom)
+        calendar().SetMagnification(calendar().Magnification() + zoomStep);
+    SetCaption();
+}
+
+void TCalendarMain::ZoomMinusButtonClick()
+{
+    DoSaveRichtext();
+    QCoreApplication::processEvents();
+    if (calendar().Magnification() > smallestButtonZoom)
+        calendar().SetMagnification(calendar().Magnification() - zoomStep);
+    SetCaption();
+}
+
+bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_calendarPanel) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            fitScrollContent();
+        return false;
+    }
+    return AppMessage(watched, event);
+}
+
+bool TCalendarMain::AppMessage(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return !m_showHints;
+    // A key reaches the window first and then the control with the focus;
+    // only that first delivery counts, and only to this window while it is
+    // the active one (not while one of its dialogs is).
+    if (event->type() != QEvent::KeyPress || watched != windowHandle() || QApplication::activeWindow() != this)
+        return false;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_PageDown:
+        ZoomPlusButtonClick();
+        break;
+    case Qt::Key_PageUp:
+        ZoomMinusButtonClick();
+        break;
+    default:
+        break;
+    }
+    // The control with the focus still gets the key.
+    return false;
+}
+
+void TCalendarMain::mnuShowHintClick()
+{
+    m_showHints = m_mnuShowHint->isChecked();
+    SavePreferences();
+}
+
+void TCalendarMain::Contents1Click() { qm::ShowHelpContents(); }
+
+void TCalendarMain::About1Click()
+{
+    TSplashform about(this);
+    about.adjustSize();
+    qm::CenterForm(&about);
+    about.exec();
+}
