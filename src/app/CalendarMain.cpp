@@ -60,11 +60,20 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     qApp->installEventFilter(this);
 }
 
-TCalendarMain::~TCalendarMain() { qApp->removeEventFilter(this); }
+TCalendarMain::~TCalendarMain()
+{
+    qApp->removeEventFilter(this);
+}
 
-CalendarModel &TCalendarMain::calendar() const { return m_calendarPanel->calendar(); }
+CalendarModel &TCalendarMain::calendar() const
+{
+    return m_calendarPanel->calendar();
+}
 
-bool TCalendarMain::calendarShown() const { return !m_calendarPanel->isHidden(); }
+bool TCalendarMain::calendarShown() const
+{
+    return !m_calendarPanel->isHidden();
+}
 
 void TCalendarMain::showEvent(QShowEvent *event)
 {
@@ -141,7 +150,10 @@ void TCalendarMain::FormClose()
     }
 }
 
-void TCalendarMain::Exit1Click() { close(); }
+void TCalendarMain::Exit1Click()
+{
+    close();
+}
 
 void TCalendarMain::SetButtons()
 {

@@ -36,7 +36,10 @@ QString failureText(const std::exception &error)
     return QString::fromLocal8Bit(error.what());
 }
 
-qm::Prompts &prompts() { return qm::Prompts::instance(); }
+qm::Prompts &prompts()
+{
+    return qm::Prompts::instance();
+}
 
 } // namespace
 
@@ -200,7 +203,10 @@ void TCalendarMain::SavebuttonClick()
         mnuSaveAsClick();
 }
 
-void TCalendarMain::CancelButtonClick() { mnuCancelChangesClick(); }
+void TCalendarMain::CancelButtonClick()
+{
+    mnuCancelChangesClick();
+}
 
 void TCalendarMain::mnuCancelChangesClick()
 {

@@ -78,7 +78,10 @@ void TCalendarMain::mnuShowHintClick()
     SavePreferences();
 }
 
-void TCalendarMain::Contents1Click() { qm::ShowHelpContents(); }
+void TCalendarMain::Contents1Click()
+{
+    qm::ShowHelpContents();
+}
 
 void TCalendarMain::About1Click()
 {

@@ -26,7 +26,10 @@ TPreviousInstance::~TPreviousInstance()
     m_lock->unlock();
 }
 
-QString TPreviousInstance::serverName() const { return QDir(m_folder).filePath(m_baseName + QStringLiteral(".socket")); }
+QString TPreviousInstance::serverName() const
+{
+    return QDir(m_folder).filePath(m_baseName + QStringLiteral(".socket"));
+}
 
 void TPreviousInstance::listen()
 {

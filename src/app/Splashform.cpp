@@ -11,8 +11,8 @@ TSplashform::TSplashform(QWidget *parent)
     setWindowTitle(QStringLiteral("About Quillmark"));
 
     auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/app/quillmark.png"))
-                           .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(
+        QPixmap(QStringLiteral(":/app/quillmark.png")).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     auto *name = new QLabel(QStringLiteral("Quillmark"), this);
     QFont nameFont = name->font();

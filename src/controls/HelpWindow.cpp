@@ -31,9 +31,9 @@ HelpWindow *HelpWindow::instance()
 QString HelpWindow::pageOfTopic(int topic)
 {
     static const QStringList propertiesPages = {
-        QStringLiteral("layout.html"),        QStringLiteral("date.html"),        QStringLiteral("fonts.html"),
-        QStringLiteral("mini-fonts.html"),    QStringLiteral("header-styles.html"), QStringLiteral("line-styles.html"),
-        QStringLiteral("day-planner.html"),   QStringLiteral("language.html"),    QStringLiteral("margins.html"),
+        QStringLiteral("layout.html"),      QStringLiteral("date.html"),          QStringLiteral("fonts.html"),
+        QStringLiteral("mini-fonts.html"),  QStringLiteral("header-styles.html"), QStringLiteral("line-styles.html"),
+        QStringLiteral("day-planner.html"), QStringLiteral("language.html"),      QStringLiteral("margins.html"),
     };
     const int index = topic - 2100;
     return index >= 0 && index < propertiesPages.size() ? propertiesPages[index] : contentsPage;
@@ -85,12 +85,24 @@ void HelpWindow::showPage(const QString &page)
     activateWindow();
 }
 
-QUrl HelpWindow::source() const { return m_browser->source(); }
+QUrl HelpWindow::source() const
+{
+    return m_browser->source();
+}
 
-QString HelpWindow::pageTitle() const { return m_browser->documentTitle(); }
+QString HelpWindow::pageTitle() const
+{
+    return m_browser->documentTitle();
+}
 
-void ShowHelpContents() { HelpWindow::instance()->showPage(contentsPage); }
+void ShowHelpContents()
+{
+    HelpWindow::instance()->showPage(contentsPage);
+}
 
-void ShowHelpTopic(int topic) { HelpWindow::instance()->showPage(HelpWindow::pageOfTopic(topic)); }
+void ShowHelpTopic(int topic)
+{
+    HelpWindow::instance()->showPage(HelpWindow::pageOfTopic(topic));
+}
 
 } // namespace qm

@@ -14,8 +14,7 @@ TMRUFileList::TMRUFileList(QObject *owner)
     , m_submenuName(QStringLiteral("Reopen"))
     , m_autoSaveName(QStringLiteral("\\Software\\My Application"))
     , m_autoSaveKey(QStringLiteral("MRU Items"))
-{
-}
+{}
 
 TMRUFileList::~TMRUFileList()
 {

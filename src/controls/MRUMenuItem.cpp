@@ -3,5 +3,4 @@
 TMRUMenuItem::TMRUMenuItem(const QString &caption, int entryNumber, QObject *parent)
     : QAction(caption, parent)
     , m_entryNumber(entryNumber)
-{
-}
+{}

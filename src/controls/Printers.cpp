@@ -28,9 +28,15 @@ Printers &Printers::instance()
     return installed() ? *installed() : desktop;
 }
 
-void Printers::install(Printers *printers) { installed() = printers; }
+void Printers::install(Printers *printers)
+{
+    installed() = printers;
+}
 
-bool DefaultPrinterSet() { return Printers::instance().hasDefaultPrinter(); }
+bool DefaultPrinterSet()
+{
+    return Printers::instance().hasDefaultPrinter();
+}
 
 bool CheckPrinters()
 {

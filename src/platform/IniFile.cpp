@@ -63,7 +63,10 @@ std::optional<QString> sectionNameOf(const QString &line)
     return trimmed.mid(1, end < 0 ? -1 : end - 1).trimmed();
 }
 
-bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 /// The lines of a section: from its header (excluded) up to the next header.
 struct SectionRange {
@@ -131,8 +134,7 @@ std::optional<int> parseInteger(const QString &text)
 
 IniFile::IniFile(QString fileName)
     : m_fileName(std::move(fileName))
-{
-}
+{}
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {

@@ -38,7 +38,10 @@ bool canCreateFilesIn(const QString &folder)
 
 } // namespace
 
-QString ProgramFolder() { return withSlash(Environment::programFolder()); }
+QString ProgramFolder()
+{
+    return withSlash(Environment::programFolder());
+}
 
 bool ProgramFolderIsHome()
 {
@@ -70,7 +73,8 @@ QString DataFileName(const QString &name)
     const QString installed = QDir::cleanPath(ProgramFolder() + QStringLiteral("../share/quillmark/") + name);
     if (QFileInfo::exists(installed))
         return installed;
-    const QString located = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("quillmark/") + name);
+    const QString located =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("quillmark/") + name);
     return located.isEmpty() ? besideProgram : located;
 }
 

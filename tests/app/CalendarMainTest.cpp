@@ -69,7 +69,11 @@ TEST_F(CalendarMainTest, MenusAndButtons)
                            QStringLiteral("&Show Hints")}));
     EXPECT_TRUE(window.mnuShowHint()->isChecked());
 
-    struct Row { QToolButton *button; QRect geometry; const char *hint; };
+    struct Row {
+        QToolButton *button;
+        QRect geometry;
+        const char *hint;
+    };
     const Row rows[] = {
         {window.ZoomPlusButton(), QRect(1, 3, 24, 21), "Zoom In"},
         {window.ZoomMinusButton(), QRect(28, 3, 24, 21), "Zoom Out"},
@@ -91,7 +95,11 @@ TEST_F(CalendarMainTest, MenusAndButtons)
 
 TEST_F(CalendarMainTest, MissingPrintersAreReportedAtStartAndDisablePrinting)
 {
-    struct Row { bool installed; bool hasDefault; const char *message; };
+    struct Row {
+        bool installed;
+        bool hasDefault;
+        const char *message;
+    };
     const Row rows[] = {
         {false, false, "There are no installed printers.\r\nUnable to perform printer related operations"},
         {true, false, "There is no default printer selected.\r\nUnable to perform printer related operations"},
@@ -109,7 +117,13 @@ TEST_F(CalendarMainTest, MissingPrintersAreReportedAtStartAndDisablePrinting)
 
 TEST_F(CalendarMainTest, PreferencesAreReadWithTheirDefaultsAndBadValues)
 {
-    struct Row { const char *name; QStringList lines; int mainZoom; int propertiesZoom; bool hints; };
+    struct Row {
+        const char *name;
+        QStringList lines;
+        int mainZoom;
+        int propertiesZoom;
+        bool hints;
+    };
     const Row rows[] = {
         {"valid values", {"Main=80", "Prop=40"}, 80, 40, true},
         {"not a number", {"Main=abc", "Prop=x"}, 60, 30, true},
@@ -189,7 +203,11 @@ TEST_F(CalendarMainTest, UnwritablePreferencesAreReportedAndTheWindowStillCloses
 
 TEST_F(CalendarMainTest, ZoomStepsByTenWithinLimitsByButtonsAndKeys)
 {
-    struct Row { int start; Qt::Key key; int expected; };
+    struct Row {
+        int start;
+        Qt::Key key;
+        int expected;
+    };
     const Row rows[] = {
         {60, Qt::Key_PageDown, 70}, {100, Qt::Key_PageDown, 100}, {95, Qt::Key_PageDown, 105},
         {60, Qt::Key_PageUp, 50},   {30, Qt::Key_PageUp, 30},     {35, Qt::Key_PageUp, 25},
@@ -228,7 +246,11 @@ TEST_F(CalendarMainTest, PageKeysAreIgnoredWhileADialogIsActive)
 
 TEST_F(CalendarMainTest, ClosingWithChangesOffersToSave)
 {
-    struct Row { const char *name; std::function<void(ScriptedPrompts &)> answers; bool closes; };
+    struct Row {
+        const char *name;
+        std::function<void(ScriptedPrompts &)> answers;
+        bool closes;
+    };
     const Row rows[] = {
         {"No: closes, changes lost", [](auto &prompts) { prompts.answerNo(); }, true},
         {"Yes, then Save As cancelled: stays open",
@@ -291,7 +313,10 @@ TEST_F(CalendarMainTest, MissingMostRecentFileIsSkippedSilentlyAndStaysListed)
 TEST_F(CalendarMainTest, OpenRefusesOtherExtensionsAndReportsMissingFiles)
 {
     TCalendarMain &window = start();
-    struct Row { const char *name; const char *message; };
+    struct Row {
+        const char *name;
+        const char *message;
+    };
     const Row rows[] = {
         {"Dec1997.QMS", "Must be a Calendar file (*.QMF)"},
         {"Dec1997.QMF.bak", "Must be a Calendar file (*.QMF)"},

@@ -15,7 +15,8 @@ namespace {
 TEST(QuillmarkApplication, UnhandledFailuresAreShownAndTheProgramGoesOn)
 {
     qm::test::ScriptedPrompts prompts;
-    EXPECT_FALSE(QuillmarkApplication::reportFailures([]() -> bool { throw QmError(QStringLiteral("Stream read error")); }));
+    EXPECT_FALSE(
+        QuillmarkApplication::reportFailures([]() -> bool { throw QmError(QStringLiteral("Stream read error")); }));
     EXPECT_FALSE(QuillmarkApplication::reportFailures([]() -> bool { throw std::runtime_error("bad"); }));
     EXPECT_TRUE(QuillmarkApplication::reportFailures([] { return true; }));
     EXPECT_EQ(prompts.messages(), (QStringList{QStringLiteral("Stream read error"), QStringLiteral("bad")}));

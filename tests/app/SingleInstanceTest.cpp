@@ -32,7 +32,8 @@ TEST(SingleInstance, SecondStartHandsItsDocumentToTheFirst)
     TJustOne handOver(second, QStringLiteral("docs/Dec1997.QMF"));
     EXPECT_TRUE(handOver.HandedOver());
     ASSERT_TRUE(received.wait(5000));
-    EXPECT_EQ(received.first().first().toString(), QDir::current().absoluteFilePath(QStringLiteral("docs/Dec1997.QMF")));
+    EXPECT_EQ(received.first().first().toString(),
+              QDir::current().absoluteFilePath(QStringLiteral("docs/Dec1997.QMF")));
 
     TJustOne comeForward(second, QString());
     ASSERT_TRUE(received.wait(5000));

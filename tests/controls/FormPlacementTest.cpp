@@ -73,7 +73,11 @@ TEST_F(FormPlacementTest, WithoutStoredPlacementTheMainWindowIsCentredAndStored)
 
 TEST_F(FormPlacementTest, StoredRectanglesArePulledBackAtTheRightAndBottom)
 {
-    struct Row { const char *name; QRect stored; QRect expected; };
+    struct Row {
+        const char *name;
+        QRect stored;
+        QRect expected;
+    };
     const Row rows[] = {
         {"on the screen", QRect(10, 20, 600, 400), QRect(10, 20, 600, 400)},
         {"wider than the screen", QRect(900, 100, 600, 400), QRect(680, 100, 600, 400)},

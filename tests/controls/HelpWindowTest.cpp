@@ -11,7 +11,11 @@ using qm::HelpWindow;
 
 TEST(HelpWindow, TopicsOpenTheirPages)
 {
-    struct Row { int topic; const char *page; const char *title; };
+    struct Row {
+        int topic;
+        const char *page;
+        const char *title;
+    };
     const Row rows[] = {
         {0, "contents.html", "Quillmark Help"},
         {2100, "layout.html", "Properties: Layout"},
@@ -38,8 +42,8 @@ TEST(HelpWindow, TopicsOpenTheirPages)
 
 TEST(HelpWindow, EveryLinkLeadsToAPage)
 {
-    const QStringList pages = {QStringLiteral("contents.html"), QStringLiteral("main-window.html"),
-                               QStringLiteral("editing.html"), QStringLiteral("file-menu.html"),
+    const QStringList pages = {QStringLiteral("contents.html"),  QStringLiteral("main-window.html"),
+                               QStringLiteral("editing.html"),   QStringLiteral("file-menu.html"),
                                QStringLiteral("help-menu.html"), QStringLiteral("style-sheets.html")};
     for (const QString &page : pages) {
         QFile file(QStringLiteral(":/help/") + page);
@@ -48,7 +52,8 @@ TEST(HelpWindow, EveryLinkLeadsToAPage)
         static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
         for (auto match = link.globalMatch(html); match.hasNext();) {
             const QString target = match.next().captured(1);
-            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target)) << qPrintable(page + QStringLiteral(" -> ") + target);
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
+                << qPrintable(page + QStringLiteral(" -> ") + target);
         }
     }
 }

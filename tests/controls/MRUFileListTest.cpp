@@ -87,14 +87,19 @@ TEST_F(MRUFileListTest, EntriesFollowTheMenuNumberedFromOne)
 
 TEST_F(MRUFileListTest, AddingKeepsOneEntryPerFileAndAtMostMaximum)
 {
-    struct Row { const char *name; std::initializer_list<const char *> added; QStringList expected; };
+    struct Row {
+        const char *name;
+        std::initializer_list<const char *> added;
+        QStringList expected;
+    };
     const Row rows[] = {
         {"same file in another case moves up with its first spelling",
          {"/d/One.QMF", "/d/two.QMF", "/D/ONE.qmf"},
          {QStringLiteral("/d/One.QMF"), QStringLiteral("/d/two.QMF")}},
         {"a sixth file pushes the oldest out",
          {"/1", "/2", "/3", "/4", "/5", "/6"},
-         {QStringLiteral("/6"), QStringLiteral("/5"), QStringLiteral("/4"), QStringLiteral("/3"), QStringLiteral("/2")}},
+         {QStringLiteral("/6"), QStringLiteral("/5"), QStringLiteral("/4"), QStringLiteral("/3"),
+          QStringLiteral("/2")}},
         {"a listed file moves to the top, the others keep their order",
          {"/1", "/2", "/3", "/2"},
          {QStringLiteral("/2"), QStringLiteral("/3"), QStringLiteral("/1")}},
@@ -122,7 +127,8 @@ TEST_F(MRUFileListTest, ClickedEntryIsReportedAfterLeavingTheList)
     entry(3)->trigger();
     EXPECT_EQ(reported, QStringLiteral("/c.QMF"));
     EXPECT_EQ(listWhenReported, (QStringList{QStringLiteral("/a.QMF"), QStringLiteral("/b.QMF")}));
-    EXPECT_EQ(m_list.Files(), (QStringList{QStringLiteral("/c.QMF"), QStringLiteral("/a.QMF"), QStringLiteral("/b.QMF")}));
+    EXPECT_EQ(m_list.Files(),
+              (QStringList{QStringLiteral("/c.QMF"), QStringLiteral("/a.QMF"), QStringLiteral("/b.QMF")}));
     EXPECT_EQ(fileMenuCaptions().mid(2), (QStringList{QStringLiteral("-"), QStringLiteral("&1 /c.QMF"),
                                                       QStringLiteral("&2 /a.QMF"), QStringLiteral("&3 /b.QMF")}));
 }

@@ -15,7 +15,12 @@ struct FakePrinters final : qm::Printers {
 
 TEST(Printers, CheckSaysWhyPrintingIsUnavailable)
 {
-    struct Row { bool installed; bool hasDefault; bool expected; const char *message; };
+    struct Row {
+        bool installed;
+        bool hasDefault;
+        bool expected;
+        const char *message;
+    };
     const Row rows[] = {
         {true, true, true, nullptr},
         {false, false, false, "There are no installed printers.\r\nUnable to perform printer related operations"},

@@ -40,11 +40,15 @@ TEST_F(IniFileTest, ReadsIntegersBooleansAndStringsWithTheirDefaults)
               "[Hints]\nOn=0\nYes=7\nWord=true\n"
               "[Default Font]\nName=  Courier New \nEmpty=\n");
     const IniFile ini(path());
-    struct Row { const char *key; int expected; };
-    const Row integers[] = {{"Main", 75}, {"Prop", -1}, {"Hex", 31}, {"Big", -1},      {"Neg", -12},
+    struct Row {
+        const char *key;
+        int expected;
+    };
+    const Row integers[] = {{"Main", 75}, {"Prop", -1},   {"Hex", 31},     {"Big", -1}, {"Neg", -12},
                             {"Tail", -1}, {"Spaced", 40}, {"Missing", -1}, {"main", 75}};
     for (const Row &row : integers)
-        EXPECT_EQ(ini.readInteger(QStringLiteral("Zooming"), QString::fromLatin1(row.key), -1), row.expected) << row.key;
+        EXPECT_EQ(ini.readInteger(QStringLiteral("Zooming"), QString::fromLatin1(row.key), -1), row.expected)
+            << row.key;
     EXPECT_EQ(ini.readInteger(QStringLiteral("ZOOMING"), QStringLiteral("MAIN"), 60), 75);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Nowhere"), QStringLiteral("Main"), 60), 60);
 
@@ -66,7 +70,8 @@ TEST_F(IniFileTest, MissingFileReadsAsDefaults)
 {
     const IniFile ini(m_folder.filePath(QStringLiteral("none.ini")));
     EXPECT_EQ(ini.readInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 60), 60);
-    EXPECT_EQ(ini.readString(QStringLiteral("Icons"), QStringLiteral("File"), QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Icons"), QStringLiteral("File"), QStringLiteral("x")),
+              QStringLiteral("x"));
     EXPECT_TRUE(ini.readSectionLines(QStringLiteral("MRU")).isEmpty());
 }
 
@@ -113,7 +118,11 @@ TEST_F(IniFileTest, SectionLinesComeInFileOrderAndSectionsCanBeErased)
 
 TEST_F(IniFileTest, FailedWritesSayWhichFile)
 {
-    struct Row { const char *name; QString fileName; bool needsOrdinaryUser; };
+    struct Row {
+        const char *name;
+        QString fileName;
+        bool needsOrdinaryUser;
+    };
     QDir(m_folder.path()).mkdir(QStringLiteral("locked"));
     QFile::setPermissions(m_folder.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
     QDir(m_folder.path()).mkpath(QStringLiteral("QM.ini"));
@@ -133,7 +142,8 @@ TEST_F(IniFileTest, FailedWritesSayWhichFile)
             EXPECT_EQ(error.message(), QStringLiteral("Unable to write to ") + row.fileName) << row.name;
         }
     }
-    QFile::setPermissions(m_folder.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(m_folder.filePath(QStringLiteral("locked")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace

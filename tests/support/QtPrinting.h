@@ -7,7 +7,10 @@
 
 // Readable Qt strings in test failures.
 
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList &texts, std::ostream *out)
 {
