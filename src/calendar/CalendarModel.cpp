@@ -1,5 +1,7 @@
 #include "calendar/CalendarModel.h"
 
+#include "calendar/CellTextPainter.h"
+
 #include "platform/Environment.h"
 #include "platform/FormatSettings.h"
 #include "platform/RoundHalfEven.h"
@@ -26,6 +28,7 @@ CalendarModel::CalendarModel(QObject *parent)
     , m_miniHeadersFont(makeFont(8, {}, clWhite))
     , m_miniCellFont(makeFont(6, {}))
     , m_startingTime(EncodeTime(8, 0, 0, 0))
+    , m_cellTextPainter(std::make_unique<CellTextPainter>())
 {
     fillNamesFromLocale();
     RecalcLayout(MiniFonts::Reset);

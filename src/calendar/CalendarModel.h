@@ -11,12 +11,14 @@
 #include <QSize>
 
 #include <array>
+#include <memory>
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace qm {
 class Canvas;
+class CellTextPainter;
 class DrawingTarget;
 } // namespace qm
 
@@ -244,11 +246,11 @@ private:
 
     TCalendarAttributes mainAttributes(const qm::DrawingTarget &target) const;
     TCalendarAttributes miniAttributes(const qm::DrawingTarget &target) const;
-    void drawPage(qm::Canvas &canvas, const qm::DrawingTarget &target, TCalendarAttributes &mainAttr) const;
+    void drawPage(qm::Canvas &canvas, const qm::DrawingTarget &target, TCalendarAttributes &mainAttr);
     /// Draws the grid or planner and returns how many cells it recorded.
     int drawMainCalendar(qm::Canvas &canvas, TCalendarAttributes &attr) const;
-    void paintCellTexts(qm::Canvas &canvas, const qm::DrawingTarget &target, const TCalendarAttributes &attr,
-                        int drawnCells) const;
+    void paintCellTexts(const qm::DrawingTarget &target, QPainter &painter, const TCalendarAttributes &attr,
+                        int drawnCells);
     void drawMinis(qm::Canvas &canvas, const qm::DrawingTarget &target) const;
 
     TCalendarOrientation m_calendarOrientation = coPortrait;
@@ -292,6 +294,8 @@ private:
     std::array<QString, 7> m_dayNames;
     TQmRtfStorage m_blankStorage;
     std::array<TQmRtfStorage, qm::kCellCount> m_cells;
+    /// Paints cell text; one engine and one cell image for every drawing.
+    std::unique_ptr<qm::CellTextPainter> m_cellTextPainter;
 
     int m_layoutPixelsPerInch = 96;
     int m_pageWidth = 0;

@@ -125,7 +125,7 @@ void CalendarModel::PrintCalendar(QPagedPaintDevice &device)
     painter.end();
 }
 
-void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalendarAttributes &mainAttr) const
+void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalendarAttributes &mainAttr)
 {
     if (!isKnownLayout(m_calendarLayout) || !isDrawableMonth(m_mainCalYear, m_mainCalMonth)) {
         // Nothing can be computed for these settings: a blank page, and no cell to click.
@@ -136,7 +136,7 @@ void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalen
     attr.cells = mainAttr.cells;
     const int drawnCells = drawMainCalendar(canvas, attr);
     mainAttr = attr;
-    paintCellTexts(canvas, target, mainAttr, drawnCells);
+    paintCellTexts(target, canvas.painter(), mainAttr, drawnCells);
     if (m_showMinis)
         drawMinis(canvas, target);
 }
@@ -162,17 +162,27 @@ int CalendarModel::drawMainCalendar(Canvas &canvas, TCalendarAttributes &attr) c
     }
 }
 
-void CalendarModel::paintCellTexts(Canvas &canvas, const DrawingTarget &target, const TCalendarAttributes &attr,
-                                   int drawnCells) const
+void CalendarModel::paintCellTexts(const DrawingTarget &target, QPainter &painter, const TCalendarAttributes &attr,
+                                   int drawnCells)
 {
-    const CellTextBackground background =
-        target.isPrinter() ? CellTextBackground::Transparent : CellTextBackground::White;
+    const bool monthGrid = !m_isPlanner;
+    const bool weekPlanner = m_calendarLayout == loWeek || m_calendarLayout == lo2Week;
+    const CellTextPainter::Options options =
+        monthGrid ? CellTextPainter::Options::SetForMonthGrid : CellTextPainter::Options::Keep;
     for (int i = 0; i < drawnCells; ++i) {
         const TQmRTFTextIo &document = m_cells[i].RtfText();
         const TRect &free = attr.cells[i].rFree;
-        if (document.IsEmpty() || free.width() <= 0 || free.height() <= 0)
+        // The month grid paints every cell with room for text, the week
+        // planners only cells with text, the day planners every row with room.
+        if (free.isZero() || (weekPlanner && document.IsEmpty()))
             continue;
-        PaintCellText(canvas.painter(), document, free, target.textZoom(), target.fontPixelsPerInch(), background);
+        if (!monthGrid && !weekPlanner && (free.width() <= 0 || free.height() <= 0))
+            continue;
+        if (target.isPrinter())
+            m_cellTextPainter->paintOnPrinter(painter, document, free, options);
+        else
+            m_cellTextPainter->paintOnScreen(painter, document, free, target.textZoom(), target.fontPixelsPerInch(),
+                                             options);
     }
 }
 

@@ -1,21 +1,50 @@
 #pragma once
 
 #include "calendar/Rect.h"
-#include "richtext/QmRTFTextIo.h"
+#include "richtext/QmRTFTextPaint.h"
 
-#include <QPainter>
+#include <QImage>
+
+class QPainter;
 
 namespace qm {
 
-/// How a cell's text area is painted: on screen over a white ground, on paper
-/// transparently over what the page already shows.
-enum class CellTextBackground { White, Transparent };
+/// Paints the rich text of calendar cells into their free rectangles. The
+/// calendar keeps one for its whole life: one paint engine (`CellPainter`)
+/// into which each cell's document is copied, and one cell image reused for
+/// every cell on screen.
+///
+/// Only whole lines are painted; text that does not fit ends after the last
+/// line that does. A cell whose text cannot be painted (a damaged document,
+/// no memory) keeps the background the page already shows there: no paint
+/// ever raises.
+class CellTextPainter
+{
+public:
+    /// How the cell text engine is set before painting a cell.
+    enum class Options { SetForMonthGrid, Keep };
 
-/// Paints the whole lines of `document` that fit into `area` (target pixels)
-/// at `zoom` percent, on a target whose fonts resolve at `pixelsPerInch`.
-/// Lines that do not fit are left out. This is the one place where the
-/// calendar hands cell text to the rich-text layout engine.
-void PaintCellText(QPainter &painter, const TQmRTFTextIo &document, const TRect &area, int zoom, int pixelsPerInch,
-                   CellTextBackground background);
+    CellTextPainter();
+
+    /// Screen and bitmaps: the document is painted at `magnification` into a
+    /// white cell image one pixel wider and higher than `free`, which is then
+    /// stretched into `free` on `page`. `pixelsPerInch` is the screen's
+    /// resolution at 100 %. The month grid paints with print options 0
+    /// (opaque on white). Returns false when the cell was left as it was.
+    bool paintOnScreen(QPainter &page, const TQmRTFTextIo &document, const TRect &free, int magnification,
+                       int pixelsPerInch, Options options);
+    /// Paper: the document is painted straight onto the printer's canvas at
+    /// `free`'s corner, one pixel wider and higher than `free`, at zoom 100;
+    /// the month grid paints transparently (print options 4) over the page.
+    /// Returns false when the cell was left as it was.
+    bool paintOnPrinter(QPainter &printer, const TQmRTFTextIo &document, const TRect &free, Options options);
+
+    /// The engine that paints every cell.
+    TQmRTFTextPaint &CellPainter() { return m_cellPainter; }
+
+private:
+    TQmRTFTextPaint m_cellPainter;
+    QImage m_cellImage;
+};
 
 } // namespace qm

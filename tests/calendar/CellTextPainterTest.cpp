@@ -1,0 +1,196 @@
+#include "calendar/CellTextPainter.h"
+
+#include "calendar/CalendarModel.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qm;
+
+namespace {
+
+/// Fills `document` with `lines` paragraphs of 12-point Arial, `font` being its font number.
+void setText(TQmRTFTextIo &document, int lines, quint8 font = 0)
+{
+    document.Clear();
+    document.Header().fonts[0].name = "Arial";
+    TAttr attr;
+    attr.fontNumber = font;
+    attr.size = 12;
+    attr.flags = TAttr::Bold;
+    TParagraph *paragraph = document.FirstParagraph();
+    for (int i = 0; i < lines; ++i) {
+        if (i > 0)
+            paragraph = document.NewParagraph(paragraph, 100);
+        TTextLine *line = paragraph->firstLine();
+        for (char character : QByteArrayView("Wm 12"))
+            line = document.AppendCharacter(paragraph, line, character, attr, 60);
+    }
+}
+
+QImage drawn(CalendarModel &calendar)
+{
+    QImage image(calendar.ScaledPageSize(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    calendar.DrawPage(painter);
+    return image;
+}
+
+/// Pixels that differ between the two images, per cell free rectangle (index
+/// 0 for pixels outside every free rectangle of a cell with text).
+std::array<int, kCellCount + 1> differences(const CalendarModel &calendar, const QImage &a, const QImage &b)
+{
+    std::array<int, kCellCount + 1> counts{};
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) == b.pixel(x, y))
+                continue;
+            int owner = 0;
+            for (int cell = 1; cell <= kCellCount && owner == 0; ++cell) {
+                if (!calendar.Cells(cell).RtfText().IsEmpty() && calendar.CellRecordOf(cell).rFree.contains(x, y))
+                    owner = cell;
+            }
+            ++counts[size_t(owner)];
+        }
+    }
+    return counts;
+}
+
+int pixelsNotOf(const QImage &image, const QRect &rect, QColor color)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += image.pixelColor(x, y) != color;
+    }
+    return count;
+}
+
+class MonthGridText : public testing::TestWithParam<int>
+{
+};
+
+TEST_P(MonthGridText, SitsInsideEachFreeRectangle)
+{
+    CalendarModel calendar;
+    calendar.SetMagnification(GetParam());
+    const QImage blank = drawn(calendar);
+    for (int cell = 1; cell <= kCellCount; cell += 5)
+        setText(calendar.Cells(cell).RtfText(), 2);
+    const QImage written = drawn(calendar);
+
+    const std::array<int, kCellCount + 1> counts = differences(calendar, blank, written);
+    EXPECT_EQ(counts[0], 0) << "pixels changed outside the cells' free rectangles";
+    for (int cell = 1; cell <= kCellCount; cell += 5)
+        EXPECT_GT(counts[size_t(cell)], 0) << "cell " << cell;
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, MonthGridText, testing::Values(100, 70, 30));
+
+TEST(CellText, CentredNumbersLeaveNoRoomForText)
+{
+    CalendarModel calendar;
+    calendar.SetNumberPosition(cnpCenter);
+    const QImage blank = drawn(calendar);
+    for (int cell = 1; cell <= kCellCount; ++cell)
+        setText(calendar.Cells(cell).RtfText(), 3);
+    EXPECT_EQ(drawn(calendar), blank);
+    EXPECT_TRUE(calendar.HasCellText());
+}
+
+TEST(CellText, TextThatDoesNotFitEndsAfterTheLastWholeLine)
+{
+    TQmRTFTextIo document;
+    setText(document, 5);
+    CellTextPainter painter;
+    QImage page(120, 120, QImage::Format_RGB32);
+    page.fill(Qt::yellow);
+    QPainter canvas(&page);
+    // Lines of 12-point Arial are 18 pixels high: two fit into the 45 rows
+    // of the cell image, the third would end at row 54.
+    EXPECT_TRUE(painter.paintOnScreen(canvas, document, TRect{10, 10, 110, 54}, 100, 96,
+                                      CellTextPainter::Options::SetForMonthGrid));
+    canvas.end();
+    EXPECT_GT(pixelsNotOf(page, QRect(10, 10, 100, 35), Qt::white), 0);
+    EXPECT_EQ(pixelsNotOf(page, QRect(10, 47, 100, 7), Qt::white), 0);
+    EXPECT_EQ(pixelsNotOf(page, QRect(0, 54, 120, 66), Qt::yellow), 0);
+    EXPECT_EQ(pixelsNotOf(page, QRect(110, 0, 10, 120), Qt::yellow), 0);
+}
+
+TEST(CellText, PaperKeepsTheCellBackgroundUnderMonthGridText)
+{
+    TQmRTFTextIo document;
+    setText(document, 1);
+    CellTextPainter painter;
+    const auto printed = [&](CellTextPainter::Options options) {
+        QImage page(120, 60, QImage::Format_RGB32);
+        page.fill(Qt::yellow);
+        QPainter canvas(&page);
+        painter.paintOnPrinter(canvas, document, TRect{0, 0, 110, 40}, options);
+        return page;
+    };
+    painter.CellPainter().SetPrintOptions(0);
+    const QImage planner = printed(CellTextPainter::Options::Keep);
+    EXPECT_EQ(pixelsNotOf(planner, QRect(80, 0, 30, 18), Qt::white), 0);
+    const QImage monthGrid = printed(CellTextPainter::Options::SetForMonthGrid);
+    EXPECT_EQ(pixelsNotOf(monthGrid, QRect(80, 0, 30, 18), Qt::yellow), 0);
+    EXPECT_GT(pixelsNotOf(monthGrid, QRect(0, 0, 60, 18), Qt::yellow), 0);
+    EXPECT_EQ(painter.CellPainter().PrintOptions(), paint::PrintTransparent);
+    EXPECT_EQ(painter.CellPainter().Zooming(), 100);
+}
+
+TEST(CellText, ACellThatCannotBePaintedKeepsItsBackground)
+{
+    CalendarModel calendar;
+    const QImage blank = drawn(calendar);
+    setText(calendar.Cells(8).RtfText(), 2);
+    setText(calendar.Cells(9).RtfText(), 2, 150); // a font number no document may have
+    setText(calendar.Cells(10).RtfText(), 2);
+    const QImage written = drawn(calendar);
+    const std::array<int, kCellCount + 1> counts = differences(calendar, blank, written);
+    EXPECT_GT(counts[8], 0);
+    EXPECT_EQ(counts[9], 0);
+    EXPECT_GT(counts[10], 0);
+}
+
+TEST(CellText, PlannersPaintTheirRows)
+{
+    for (const TCalendarLayout layout : {loWeek, lo2Week, loDay10, loDay15}) {
+        CalendarModel calendar;
+        calendar.SetCalendarLayout(layout);
+        calendar.SetMainCalDay(2);
+        const QImage blank = drawn(calendar);
+        setText(calendar.Cells(1).RtfText(), 2);
+        setText(calendar.Cells(3).RtfText(), 2);
+        setText(calendar.Cells(40).RtfText(), 2); // beyond the planner's rows
+        const std::array<int, kCellCount + 1> counts = differences(calendar, blank, drawn(calendar));
+        EXPECT_EQ(counts[0], 0) << layout;
+        EXPECT_GT(counts[1], 0) << layout;
+        EXPECT_GT(counts[3], 0) << layout;
+    }
+}
+
+TEST(CellText, PrintingPutsTheTextOnPaper)
+{
+    QTemporaryDir folder;
+    const auto printedSize = [&](CalendarModel &calendar, const QString &name) {
+        const QString path = folder.filePath(name);
+        {
+            QPdfWriter writer(path);
+            writer.setResolution(300);
+            calendar.PrintCalendar(writer);
+        }
+        return QFileInfo(path).size();
+    };
+    CalendarModel calendar;
+    const qint64 blank = printedSize(calendar, "blank.pdf");
+    setText(calendar.Cells(10).RtfText(), 2);
+    EXPECT_GT(printedSize(calendar, "text.pdf"), blank + 1000); // the text and its font
+    calendar.SetNumberPosition(cnpCenter);
+    EXPECT_LT(printedSize(calendar, "centred.pdf"), blank + 1000);
+}
+
+} // namespace
