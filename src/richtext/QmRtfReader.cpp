@@ -14,8 +14,6 @@ using namespace qm::rtf;
 
 namespace {
 
-/// Room of every line the reader starts.
-constexpr int LineCapacity = 60;
 constexpr int MaxControlWordLetters = 29;
 constexpr int MaxParameterDigits = 19;
 /// Parameters are held to this size, far beyond any length or number the
@@ -37,19 +35,9 @@ int hexDigitValue(int byte)
     return -1;
 }
 
-bool isDigit(int byte) { return byte >= '0' && byte <= '9'; }
-
-template <typename T> T clampTo(qint64 value, qint64 low = std::numeric_limits<T>::min(),
-                                qint64 high = std::numeric_limits<T>::max())
+bool isDigit(int byte)
 {
-    return T(std::clamp(value, low, high));
-}
-
-/// A colour component: `shift` 0 red, 8 green, 16 blue.
-TColor withComponent(TColor color, int shift, qint32 value)
-{
-    const quint32 component = quint32(std::clamp(value, 0, 255)) << shift;
-    return TColor((quint32(color) & ~(quint32(0xFF) << shift)) | component);
+    return byte >= '0' && byte <= '9';
 }
 
 } // namespace
@@ -124,6 +112,10 @@ void TQmRtfReader::run()
         const int byte = nextByte();
         if (byte < 0)
             return;
+        if (isPlainText(byte)) {
+            appendText(char(byte));
+            continue;
+        }
         if (m_excessDepth == 0) {
             if (m_state.destination == Destination::Picture) {
                 if (const int digit = hexDigitValue(byte); digit >= 0) {
@@ -322,478 +314,6 @@ void TQmRtfReader::popGroup()
         m_stopped = true; // the document's group is closed
 }
 
-// Keywords ------------------------------------------------------------------
-
-void TQmRtfReader::execute(const Keyword &keyword, qint32 parameter)
-{
-    switch (keyword.kind) {
-    case KeywordKind::Character:
-        put(parameter);
-        return;
-    case KeywordKind::Destination:
-        enterDestination(keyword.action);
-        return;
-    case KeywordKind::Property:
-    case KeywordKind::Special:
-        applyCharacterProperty(keyword.action, parameter) || applyParagraphProperty(keyword.action, parameter) ||
-            applyBorder(keyword.action, parameter) || applyHeaderProperty(keyword.action, parameter) ||
-            applyObjectProperty(keyword.action, parameter) || applyStructure(keyword.action, parameter);
-        return;
-    }
-}
-
-void TQmRtfReader::enterDestination(Action action)
-{
-    Destination &destination = m_state.destination;
-    switch (action) {
-    case Action::FontTable:
-        destination = Destination::FontTable;
-        m_definedFont = -1;
-        m_fontName.clear();
-        return;
-    case Action::ColorTable:
-        destination = Destination::ColorTable;
-        m_colorIndex = 0;
-        return;
-    case Action::Picture:
-        destination = Destination::Picture;
-        m_picture.reset();
-        return;
-    case Action::PictureFile:
-        destination = Destination::PictureFile;
-        m_picture.reset();
-        m_inFileName = false;
-        return;
-    case Action::Title:
-    case Action::Comment:
-    case Action::Subject: {
-        const Destination wanted = action == Action::Title     ? Destination::Title
-                                   : action == Action::Comment ? Destination::Comment
-                                                               : Destination::Subject;
-        destination = headerString(wanted)->isEmpty() ? wanted : Destination::Skip;
-        return;
-    }
-    case Action::Footnote:
-        if (destination == Destination::Text)
-            startFootnote();
-        else
-            destination = Destination::Skip;
-        return;
-    case Action::Field:
-        destination = Destination::Field;
-        m_fieldState = FieldState::FirstCharacter;
-        return;
-    default:
-        destination = Destination::Skip;
-        return;
-    }
-}
-
-bool TQmRtfReader::applyCharacterProperty(Action action, qint32 parameter)
-{
-    TAttr &attr = m_state.attr;
-    const bool on = parameter != 0;
-    switch (action) {
-    case Action::Plain:
-        attr = TAttr();
-        break;
-    case Action::Font:
-        if (m_state.destination == Destination::FontTable)
-            m_definedFont = parameter >= 0 && parameter < TTextHeader::FontCount ? parameter : -1;
-        else if (parameter >= 0 && parameter < TTextHeader::FontCount)
-            attr.fontNumber = m_fontMap[size_t(parameter)];
-        break;
-    case Action::FontSize:
-        attr.size = parameter / 2 > 0 ? clampTo<quint8>(parameter / 2) : 10;
-        break;
-    case Action::Bold:
-        attr.setFlag(TAttr::Bold, on);
-        break;
-    case Action::Italic:
-        attr.setFlag(TAttr::Italic, on);
-        break;
-    case Action::Underline:
-        attr.setFlag(TAttr::Underline, on);
-        break;
-    case Action::StrikeOut:
-        attr.setFlag(TAttr::StrikeOut, on);
-        break;
-    case Action::DoubleUnderline:
-        attr.setFlag(TAttr::Hyperlink, on);
-        break;
-    case Action::Shadow:
-        attr.setFlag(TAttr::Protected, on);
-        break;
-    case Action::Hidden:
-        attr.setFlag(TAttr::Hidden, on);
-        break;
-    case Action::Superscript:
-        if (m_state.destination == Destination::Text)
-            attr.setFlag(TAttr::Superscript, on);
-        break;
-    case Action::Subscript:
-        attr.setFlag(TAttr::Subscript, on);
-        break;
-    case Action::NoSuperSub:
-        attr.setFlag(TAttr::Superscript | TAttr::Subscript, false);
-        break;
-    case Action::InsertPoint:
-        attr.setFlag(TAttr::InsertPoint, on);
-        attr.tag = on ? clampTo<quint16>(parameter, 0) : 0;
-        if (on)
-            attr.setFlag(TAttr::Automatic, false);
-        break;
-    case Action::AutomaticText:
-        attr.setFlag(TAttr::Automatic, on);
-        if (on)
-            attr.setFlag(TAttr::InsertPoint, false);
-        break;
-    case Action::RtfCode:
-        attr.setFlag(TAttr::RtfCode, on);
-        if (on && m_state.destination == Destination::Text) {
-            m_rtfCodeRun = true;
-            m_rtfCodeMatched = 0;
-        }
-        break;
-    case Action::TextColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            attr.setTextColor(parameter);
-        break;
-    case Action::BackgroundColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            attr.setBackgroundColor(parameter);
-        break;
-    case Action::FontFamily:
-        m_fontFamily = parameter;
-        break;
-    case Action::FontCharset:
-        m_fontCharset = parameter;
-        break;
-    default:
-        return false;
-    }
-    return true;
-}
-
-bool TQmRtfReader::applyParagraphProperty(Action action, qint32 parameter)
-{
-    TParagraphFormat &format = m_state.format;
-    const bool indentsApply = !m_state.inTable;
-    switch (action) {
-    case Action::LeftIndent:
-        if (indentsApply)
-            format.leftIndent = std::max(parameter, 0);
-        break;
-    case Action::RightIndent:
-        if (indentsApply)
-            format.rightIndent = parameter;
-        break;
-    case Action::FirstIndent:
-        if (indentsApply)
-            m_state.firstIndentOffset = parameter;
-        break;
-    case Action::SpaceBefore:
-        format.spaceBefore = parameter;
-        break;
-    case Action::SpaceAfter:
-        format.spaceAfter = parameter;
-        break;
-    case Action::LineSpacing:
-        format.lineSpacing = parameter;
-        break;
-    case Action::Alignment:
-        format.alignment = quint8(parameter);
-        break;
-    case Action::ParagraphDefaults:
-        setParagraphDefaults();
-        break;
-    case Action::PageBreak:
-    case Action::KeepTogether:
-        if (m_state.destination == Destination::Text)
-            m_paragraph->flags |= action == Action::PageBreak ? TParagraphFormat::PageBreakBefore
-                                                              : TParagraphFormat::KeepTogether;
-        return true;
-    case Action::TabPosition:
-        format.tabMask |= m_document->AddTab(parameter, m_state.nextTabKind);
-        m_state.nextTabKind = tkLeft;
-        break;
-    case Action::TabKind:
-        m_state.nextTabKind = TTabKind(parameter);
-        return true;
-    default:
-        return false;
-    }
-    formatChanged();
-    return true;
-}
-
-void TQmRtfReader::setParagraphDefaults()
-{
-    TParagraphFormat &format = m_state.format;
-    const TParagraphFormat kept = format;
-    format = TParagraphFormat();
-    format.spaceBefore = kept.spaceBefore;
-    format.spaceAfter = kept.spaceAfter;
-    format.lineSpacing = kept.lineSpacing;
-    m_state.firstIndentOffset = 0;
-    m_state.nextTabKind = tkLeft;
-    m_state.inTable = false;
-    m_state.describingRow = false;
-    if (m_state.destination == Destination::Text)
-        closeBorderOfPreviousParagraph();
-}
-
-bool TQmRtfReader::applyBorder(Action action, qint32 parameter)
-{
-    TParagraphFormat &target = m_state.describingRow ? m_describedCell.format : m_state.format;
-    switch (action) {
-    case Action::BorderSide:
-        applyBorderWord(target, parameter);
-        break;
-    case Action::BorderWidth:
-        target.borderWidth = clampTo<quint8>(parameter / 20, 0);
-        break;
-    case Action::BorderSpace:
-        target.borderColor = quint8((target.borderColor & 0x0F) | clampTo<quint8>(parameter / 56, 0, 15) << 4);
-        break;
-    case Action::BorderColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.borderColor = quint8((target.borderColor & 0xF0) | parameter);
-        break;
-    case Action::Shading:
-        target.shading = clampTo<quint8>(parameter / 100, 0, 100);
-        target.shadingColors = 0;
-        break;
-    case Action::PatternColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.shadingColors = quint8((target.shadingColors & 0xF0) | parameter);
-        break;
-    case Action::PatternBackground:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.shadingColors = quint8((target.shadingColors & 0x0F) | parameter << 4);
-        break;
-    default:
-        return false;
-    }
-    if (!m_state.describingRow)
-        formatChanged();
-    return true;
-}
-
-void TQmRtfReader::applyBorderWord(TParagraphFormat &target, qint32 word)
-{
-    using F = TParagraphFormat;
-    // Sides that stand away from the text get at least the smallest distance.
-    const auto keepDistance = [&target] {
-        if ((target.borderColor & 0xF0) == 0)
-            target.borderColor |= 0x10;
-    };
-    switch (word) {
-    case brBox:
-        target.borderFlags |= F::Bordered | F::BorderBox;
-        keepDistance();
-        break;
-    case brTop:
-        target.borderFlags |= F::Bordered | F::BorderTop;
-        break;
-    case brLeft:
-        target.borderFlags |= F::Bordered | F::BorderLeft;
-        keepDistance();
-        break;
-    case brBottom:
-        target.borderFlags |= F::Bordered | F::BorderBottom;
-        break;
-    case brRight:
-        target.borderFlags |= F::Bordered | F::BorderRight;
-        keepDistance();
-        break;
-    case brDouble:
-        target.borderFlags |= F::Bordered | F::BorderDouble;
-        break;
-    case brDotted:
-        target.borderStyle |= F::BorderDotted;
-        break;
-    case brHairline:
-        target.borderStyle |= F::BorderHairline;
-        break;
-    case brBar:
-        target.borderStyle |= F::BorderBar;
-        break;
-    case brTableLines:
-        target.borderStyle |= F::BorderTableLines;
-        break;
-    default:
-        break;
-    }
-}
-
-bool TQmRtfReader::applyHeaderProperty(Action action, qint32 parameter)
-{
-    // The page is remembered even when the header is kept: table cells are
-    // placed relative to the page the text was written for.
-    switch (action) {
-    case Action::PaperWidth:
-        m_pageWidth = parameter;
-        break;
-    case Action::MarginLeft:
-        m_leftMargin = parameter;
-        break;
-    case Action::MarginRight:
-        m_rightMargin = parameter;
-        break;
-    case Action::PaperHeight:
-    case Action::MarginTop:
-    case Action::MarginBottom:
-    case Action::Red:
-    case Action::Green:
-    case Action::Blue:
-        break;
-    case Action::HeaderFlag:
-        return true; // facing pages and landscape have no place in the header
-    default:
-        return false;
-    }
-    if (m_keepHeader)
-        return true;
-
-    TTextHeader &header = *m_header;
-    switch (action) {
-    case Action::PaperWidth:
-        header.pageWidth = parameter;
-        break;
-    case Action::PaperHeight:
-        header.pageHeight = parameter;
-        break;
-    case Action::MarginLeft:
-        header.leftMargin = parameter;
-        break;
-    case Action::MarginRight:
-        header.rightMargin = parameter;
-        break;
-    case Action::MarginTop:
-        header.topMargin = parameter;
-        break;
-    case Action::MarginBottom:
-        header.bottomMargin = parameter;
-        break;
-    default: // a colour component
-        if (m_state.destination == Destination::ColorTable && m_colorIndex < TTextHeader::ColorCount - 1) {
-            const int shift = action == Action::Red ? 0 : action == Action::Green ? 8 : 16;
-            TColor &color = header.colors[size_t(m_colorIndex)];
-            color = withComponent(color, shift, parameter);
-        }
-        break;
-    }
-    return true;
-}
-
-bool TQmRtfReader::applyObjectProperty(Action action, qint32 parameter)
-{
-    qm::rtf::Picture &picture = m_picture;
-    switch (action) {
-    case Action::PictureKind:
-        picture.setKind(parameter);
-        break;
-    case Action::PictureWidth:
-        picture.width = parameter;
-        break;
-    case Action::PictureHeight:
-        picture.height = parameter;
-        break;
-    case Action::PictureGoalWidth:
-        picture.goalWidth = parameter;
-        break;
-    case Action::PictureGoalHeight:
-        picture.goalHeight = parameter;
-        break;
-    case Action::PictureScaleX:
-        picture.scaleX = parameter;
-        break;
-    case Action::PictureScaleY:
-        picture.scaleY = parameter;
-        break;
-    case Action::BitsPerPixel:
-        picture.bitsPerPixel = parameter;
-        break;
-    case Action::Planes:
-        picture.planes = parameter;
-        break;
-    case Action::WidthBytes:
-        picture.widthBytes = parameter;
-        break;
-    case Action::ObjectTag:
-        m_objectTag = clampTo<quint16>(parameter, 0);
-        break;
-    case Action::ObjectWidth:
-        m_objectWidth = parameter;
-        break;
-    case Action::ObjectHeight:
-        m_objectHeight = parameter;
-        break;
-    case Action::FootnoteNumber:
-        if (m_footnote)
-            m_footnote->number = clampTo<quint16>(parameter, 0);
-        break;
-    default:
-        return false;
-    }
-    return true;
-}
-
-bool TQmRtfReader::applyStructure(Action action, qint32 parameter)
-{
-    const bool inText = m_state.destination == Destination::Text;
-    switch (action) {
-    case Action::ParagraphEnd:
-        if (inText)
-            endParagraph();
-        break;
-    case Action::Ignorable:
-        m_ignorable = true;
-        break;
-    case Action::HexCharacter:
-        m_state.hexPending = true;
-        m_state.hexDigits = 0;
-        m_state.hexValue = 0;
-        break;
-    case Action::RowDefaults:
-        m_cellCount = 0;
-        m_cellIndex = 0;
-        m_describedCell = Cell();
-        m_rowGap = 0;
-        m_rowLeft = 0;
-        m_state.describingRow = true;
-        break;
-    case Action::CellEdge:
-        addCell(parameter);
-        break;
-    case Action::CellMerge:
-        m_describedCell.merged = true;
-        break;
-    case Action::CellGap:
-        m_rowGap = std::max(parameter, 0);
-        break;
-    case Action::RowLeft:
-        m_rowLeft = std::max(parameter, 0);
-        break;
-    case Action::InTable:
-        m_state.inTable = true;
-        m_state.describingRow = false;
-        break;
-    case Action::CellEnd:
-        if (inText && m_state.inTable)
-            endCell();
-        break;
-    case Action::RowEnd:
-        if (inText)
-            endRow();
-        break;
-    default: // recognised and ignored
-        break;
-    }
-    return true;
-}
-
 // Destinations --------------------------------------------------------------
 
 void TQmRtfReader::put(int character)
@@ -846,7 +366,7 @@ void TQmRtfReader::putText(int character)
     case '\r':
         return;
     default:
-        insert(char(character), m_state.attr, LineCapacity);
+        appendText(char(character));
         return;
     }
 }
@@ -890,7 +410,8 @@ void TQmRtfReader::defineFont()
 
 void TQmRtfReader::nextColor()
 {
-    ++m_colorIndex;
+    // Entries beyond the table are counted no further, so a long table cannot overflow the index.
+    m_colorIndex = std::min(m_colorIndex + 1, int(TTextHeader::ColorCount));
     if (m_colorIndex < TTextHeader::ColorCount - 1 && !m_keepHeader)
         m_header->colors[size_t(m_colorIndex)] = qm::clBlack;
 }
@@ -1133,7 +654,7 @@ void TQmRtfReader::endCell()
         paragraph->borderColor = quint8((paragraph->borderColor & 0x0F) | gap << 4);
         paragraph->cellPlacement[0] = 255;
     }
-    ++m_cellIndex;
+    m_cellIndex = std::min(m_cellIndex + 1, MaxCells);
     startNextParagraph();
 }
 

@@ -18,6 +18,8 @@ class TQmRtfReader : public TQmTextReader
 {
 public:
     static constexpr int MaxGroupDepth = 1000;
+    /// Room of every line the reader starts.
+    static constexpr int LineCapacity = 60;
 
     /// Reads RTF from `stream` into `document` at `insertion` (see
     /// `TQmTextReader::Read`). Raises "Wrong Arguments in\tTQmRTFReader" when
@@ -55,9 +57,9 @@ private:
         qint32 firstIndentOffset = 0; ///< the last \fi, relative to the left indent
         TTabKind nextTabKind = tkLeft;
         Destination destination = Destination::Text;
-        bool inTable = false; ///< filling table cells (\intbl)
+        bool inTable = false;       ///< filling table cells (\intbl)
         bool describingRow = false; ///< between \trowd and \intbl: borders go to the cell
-        bool hexPending = false; ///< after \' : the next hexadecimal digits form a character
+        bool hexPending = false;    ///< after \' : the next hexadecimal digits form a character
         quint8 hexDigits = 0;
         quint8 hexValue = 0;
     };
@@ -97,6 +99,19 @@ private:
     void setParagraphDefaults();
 
     // Destinations
+    /// Most bytes of a document are text in the text destination: they take a short way.
+    bool isPlainText(int byte) const
+    {
+        return byte >= ' ' && byte != '\\' && byte != '{' && byte != '}' && m_state.destination == Destination::Text &&
+               !m_state.hexPending && !m_rtfCodeRun && m_excessDepth == 0;
+    }
+    void appendText(char character)
+    {
+        if (m_line->freeSlots() >= 4)
+            m_line->append(character, m_state.attr);
+        else
+            insert(character, m_state.attr, LineCapacity);
+    }
     void put(int character);
     void putText(int character);
     void putFontName(int character);

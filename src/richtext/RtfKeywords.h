@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <limits>
 #include <string_view>
 
 /// The control words and symbols that the RTF reader understands, each with
@@ -10,10 +12,10 @@ namespace qm::rtf {
 
 /// How the reader dispatches a keyword.
 enum class KeywordKind : quint8 {
-    Character, ///< hands the character `defaultParameter` to the destination
+    Character,   ///< hands the character `defaultParameter` to the destination
     Destination, ///< changes where the following text goes
-    Property, ///< changes the character attribute, the paragraph or the header
-    Special, ///< groups, paragraph and table structure, escapes
+    Property,    ///< changes the character attribute, the paragraph or the header
+    Special,     ///< groups, paragraph and table structure, escapes
 };
 
 enum class Action : quint8 {
@@ -142,6 +144,13 @@ struct Keyword {
     /// The default is used even when the word carries a number.
     bool fixed;
 };
+
+/// `value` held to the range of the field `T` that it fills (or to [low, high]).
+template <typename T>
+T clampTo(qint64 value, qint64 low = std::numeric_limits<T>::min(), qint64 high = std::numeric_limits<T>::max())
+{
+    return T(std::clamp(value, low, high));
+}
 
 /// The entry for `word` (compared case-sensitively), or null for an unknown
 /// word. Control symbols are one-character words ("{", "'", "*", ...).

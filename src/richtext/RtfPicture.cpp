@@ -18,7 +18,10 @@ namespace {
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr quint16 MetafileUnitsPerInch = 2540;
 
-bool sideAllowed(qint64 side) { return side > 0 && side <= bitmap::MaxSide; }
+bool sideAllowed(qint64 side)
+{
+    return side > 0 && side <= bitmap::MaxSide;
+}
 
 // The placeable-metafile header: key, no handle, the bounding box
 // 0, 0, width, height, 2540 units per inch, and the exclusive-or of the ten

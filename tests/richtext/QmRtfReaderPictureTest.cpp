@@ -67,7 +67,8 @@ TEST(QmRtfReaderPictureTest, BitmapsBecomeObjectsWithGraphicsOrWithout)
     };
     const Row rows[] = {
         {"device-dependent bitmap", pict(words, bits.bits), true},
-        {"upper-case digits and blanks in the data", "{\\pict" + words + " " + bits.bits.toHex().toUpper() + " }", true},
+        {"upper-case digits and blanks in the data", "{\\pict" + words + " " + bits.bits.toHex().toUpper() + " }",
+         true},
         {"device-independent bitmap",
          pict("\\dibitmap0\\wbmbitspixel32\\wbmplanes1\\wbmwidthbytes12\\picw3\\pich2\\picwgoal300\\pichgoal150",
               qm::bitmap::toDib(image)),
@@ -111,10 +112,10 @@ TEST(QmRtfReaderPictureTest, MetafilesAreKeptByteForByte)
 {
     const QByteArray records = QByteArray::fromHex("010009000003220000000000050000000b0200000000030000000000");
     TQmRTFText document;
-    readRtf(document, "{\\rtf1 " +
-                          pict("\\wmetafile8\\picw200\\pich100\\picwgoal3000\\pichgoal1500\\picscalex50\\picscaley200",
-                               records) +
-                          "}");
+    readRtf(document,
+            "{\\rtf1 " +
+                pict("\\wmetafile8\\picw200\\pich100\\picwgoal3000\\pichgoal1500\\picscalex50\\picscaley200", records) +
+                "}");
     const std::vector<Placeholder> found = placeholders(document);
     ASSERT_EQ(found.size(), 1u);
     const TTextObject &object = *found[0].object;

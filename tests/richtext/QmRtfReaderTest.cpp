@@ -6,7 +6,6 @@
 #include "ReadRtf.h"
 #include "TestDocuments.h"
 
-
 #include <gtest/gtest.h>
 
 using qm::test::paragraphTexts;
@@ -56,7 +55,10 @@ TEST(QmRtfReaderTest, TextBytesAndEscapes)
     };
     const Row rows[] = {
         {"plain text", "{\\rtf1 Hello}", {"Hello"}},
-        {"escaped character", "{\\rtf1 a\\'e9b}", {"a\xE9" "b"}},
+        {"escaped character",
+         "{\\rtf1 a\\'e9b}",
+         {"a\xE9"
+          "b"}},
         {"upper-case hexadecimal digits", "{\\rtf1 \\'C4}", {"\xC4"}},
         {"escape broken by a non-digit", "{\\rtf1 \\'4x}", {"x"}},
         {"tabs and line ends in the file are ignored", "{\\rtf1 a\tb\r\nc\n}", {"abc"}},
@@ -251,8 +253,9 @@ TEST(QmRtfReaderTest, ParagraphFormatting)
         {"first indent before the left indent", "\\fi200\\li720 x", 0,
          format([](TParagraphFormat &f) { f.leftIndent = 720, f.firstIndent = 920; })},
         {"negative left indent is 0", "\\li-50 x", 0, TParagraphFormat()},
-        {"spacing and alignment", "\\qc\\sb10\\sa20\\sl-240 x", 0,
-         format([](TParagraphFormat &f) { f.alignment = 2, f.spaceBefore = 10, f.spaceAfter = 20, f.lineSpacing = -240; })},
+        {"spacing and alignment", "\\qc\\sb10\\sa20\\sl-240 x", 0, format([](TParagraphFormat &f) {
+             f.alignment = 2, f.spaceBefore = 10, f.spaceAfter = 20, f.lineSpacing = -240;
+         })},
         {"alignment words ignore their number", "\\qj5 x", 0, format([](TParagraphFormat &f) { f.alignment = 3; })},
         {"formatting at the paragraph end counts", "x\\qr\\par y", 0,
          format([](TParagraphFormat &f) { f.alignment = 1; })},
@@ -262,9 +265,8 @@ TEST(QmRtfReaderTest, ParagraphFormatting)
         {"last paragraph keeps its own formatting", "{\\qc x}", 0,
          format([](TParagraphFormat &f) { f.alignment = 2; })},
         {"a group closing after the paragraph end", "{\\qc x\\par\r\n}y", 1, TParagraphFormat()},
-        {"box border and its distance", "\\box\\brdrs\\brdrw40\\brdrcf3 x", 0, format([](TParagraphFormat &f) {
-             f.borderFlags = 0x41, f.borderWidth = 2, f.borderColor = 0x13;
-         })},
+        {"box border and its distance", "\\box\\brdrs\\brdrw40\\brdrcf3 x", 0,
+         format([](TParagraphFormat &f) { f.borderFlags = 0x41, f.borderWidth = 2, f.borderColor = 0x13; })},
         {"sides, double, dotted, hairline, bar and table lines",
          "\\brdrt\\brdrdb\\brdrb\\brdrdot\\brdrhair\\brdrbar\\brdrtablin\\brsp112 x", 0,
          format([](TParagraphFormat &f) { f.borderFlags = 0x8D, f.borderStyle = 0x47, f.borderColor = 0x20; })},
@@ -410,13 +412,16 @@ TEST(QmRtfReaderTest, HostileInputStaysBounded)
     const QByteArray deep(200000, '{');
     const Row rows[] = {
         {"deep nesting beyond the group limit is skipped",
-         "{\\rtf1 a" + deep + "lost" + QByteArray(200000, '}') + "b}", {"ab"}},
-        {"nesting within the limit is read", "{\\rtf1 " + QByteArray(999, '{') + "x" + QByteArray(999, '}') + "}",
+         "{\\rtf1 a" + deep + "lost" + QByteArray(200000, '}') + "b}",
+         {"ab"}},
+        {"nesting within the limit is read",
+         "{\\rtf1 " + QByteArray(999, '{') + "x" + QByteArray(999, '}') + "}",
          {"x"}},
         {"a long control word is cut", "{\\rtf1 \\" + QByteArray(100000, 'b') + " x}", {"x"}},
         {"a long parameter is cut", "{\\rtf1 \\fs" + QByteArray(100000, '9') + " x}", {"x"}},
         {"huge numbers everywhere",
-         "{\\rtf1\\paperw-99999999999\\li99999999999\\fi-99999999999\\tx99999999999\\inspnt99999999 x}", {"x"}},
+         "{\\rtf1\\paperw-99999999999\\li99999999999\\fi-99999999999\\tx99999999999\\inspnt99999999 x}",
+         {"x"}},
         {"a long font name", "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(100000, 'n') + ";}}x}", {"x"}},
         {"a long title", "{\\rtf1{\\title " + QByteArray(100000, 't') + "}x}", {"x"}},
     };

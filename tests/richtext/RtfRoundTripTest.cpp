@@ -97,8 +97,11 @@ void buildHeader(TQmRTFText &document)
         const char *name;
         int family;
         int charset;
-    } fonts[] = {{"Arial", 0x20, 0}, {"Times New Roman", 0, 0}, {"Courier New", 0x30, 0},
-                 {"Brush Script", 0x40, 0}, {"Symbol", 0x50, 2}};
+    } fonts[] = {{"Arial", 0x20, 0},
+                 {"Times New Roman", 0, 0},
+                 {"Courier New", 0x30, 0},
+                 {"Brush Script", 0x40, 0},
+                 {"Symbol", 0x50, 2}};
     for (const auto &font : fonts) {
         const int number = header.GetFontNr(font.name);
         header.fonts[number].pitchAndFamily = font.family;
@@ -135,9 +138,9 @@ void buildCharacters(TQmRTFText &document)
         colored.setBackgroundColor(14 - color);
         appendRun(document, paragraph, "c" + QByteArray::number(color), colored);
     }
-    const quint32 styles[] = {TAttr::Bold,      TAttr::Italic,      TAttr::Underline,
-                              TAttr::StrikeOut, TAttr::Hyperlink,   TAttr::Superscript,
-                              TAttr::Subscript, TAttr::Protected,   TAttr::Bold | TAttr::Italic | TAttr::Underline};
+    const quint32 styles[] = {TAttr::Bold,      TAttr::Italic,    TAttr::Underline,
+                              TAttr::StrikeOut, TAttr::Hyperlink, TAttr::Superscript,
+                              TAttr::Subscript, TAttr::Protected, TAttr::Bold | TAttr::Italic | TAttr::Underline};
     for (quint32 style : styles)
         appendRun(document, paragraph, "styled", attr(1, 11, style));
     appendRun(document, paragraph, "{braces} \\ tab\tbreak\nacc\xE9nt \x80\xFF", attr(2, 14));
@@ -153,25 +156,31 @@ void buildParagraphs(TQmRTFText &document)
 {
     const quint64 tabs = document.AddTab(720, tkLeft) | document.AddTab(1440, tkRight) |
                          document.AddTab(2880, tkCenter) | document.AddTab(4320, tkDecimal);
-    appendRun(document, addParagraph(document, [tabs](TParagraph &p) {
-                  p.leftIndent = 720;
-                  p.firstIndent = 1080;
-                  p.rightIndent = 200;
-                  p.tabMask = tabs;
-              }),
+    appendRun(document,
+              addParagraph(document,
+                           [tabs](TParagraph &p) {
+                               p.leftIndent = 720;
+                               p.firstIndent = 1080;
+                               p.rightIndent = 200;
+                               p.tabMask = tabs;
+                           }),
               "indented\twith\ttabs", attr());
-    appendRun(document, addParagraph(document, [tabs](TParagraph &p) {
-                  p.leftIndent = 720;
-                  p.firstIndent = 360;
-                  p.tabMask = tabs & 0b0011;
-                  p.alignment = TParagraphFormat::AlignRight;
-              }),
+    appendRun(document,
+              addParagraph(document,
+                           [tabs](TParagraph &p) {
+                               p.leftIndent = 720;
+                               p.firstIndent = 360;
+                               p.tabMask = tabs & 0b0011;
+                               p.alignment = TParagraphFormat::AlignRight;
+                           }),
               "hanging\tindent", attr());
-    appendRun(document, addParagraph(document, [](TParagraph &p) {
-                  p.flags = TParagraphFormat::PageBreakBefore | TParagraphFormat::KeepTogether;
-                  p.alignment = TParagraphFormat::AlignJustify;
-                  p.lineSpacing = -300;
-              }),
+    appendRun(document,
+              addParagraph(document,
+                           [](TParagraph &p) {
+                               p.flags = TParagraphFormat::PageBreakBefore | TParagraphFormat::KeepTogether;
+                               p.alignment = TParagraphFormat::AlignJustify;
+                               p.lineSpacing = -300;
+                           }),
               "new page, kept together", attr());
     const auto box = [](TParagraph &p) {
         p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderBox;
@@ -181,20 +190,24 @@ void buildParagraphs(TQmRTFText &document)
     };
     appendRun(document, addParagraph(document, box), "in a box", attr());
     appendRun(document, addParagraph(document), "between borders", attr());
-    appendRun(document, addParagraph(document, [](TParagraph &p) {
-                  p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop |
-                                  TParagraphFormat::BorderBottom | TParagraphFormat::BorderDouble;
-                  p.borderStyle = TParagraphFormat::BorderHairline | TParagraphFormat::BorderBar |
-                                  TParagraphFormat::BorderTableLines;
-                  p.borderWidth = 1;
-                  p.borderColor = 0x14;
-              }),
+    appendRun(document,
+              addParagraph(document,
+                           [](TParagraph &p) {
+                               p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop |
+                                               TParagraphFormat::BorderBottom | TParagraphFormat::BorderDouble;
+                               p.borderStyle = TParagraphFormat::BorderHairline | TParagraphFormat::BorderBar |
+                                               TParagraphFormat::BorderTableLines;
+                               p.borderWidth = 1;
+                               p.borderColor = 0x14;
+                           }),
               "lines above and below", attr());
-    appendRun(document, addParagraph(document, [](TParagraph &p) {
-                  p.shading = 25;
-                  p.shadingColors = 0x52;
-                  p.alignment = TParagraphFormat::AlignCenter;
-              }),
+    appendRun(document,
+              addParagraph(document,
+                           [](TParagraph &p) {
+                               p.shading = 25;
+                               p.shadingColors = 0x52;
+                               p.alignment = TParagraphFormat::AlignCenter;
+                           }),
               "shaded", attr());
     appendRun(document, addParagraph(document, [](TParagraph &p) { p.alignment = TParagraphFormat::AlignRight; }),
               "after the shading", attr());
@@ -340,7 +353,8 @@ TEST(RtfRoundTripTest, ContentSurvives)
         QList<TAttr> expectedAttrs;
         QList<TAttr> actualAttrs;
         for (; expectedLine; expectedLine = expectedLine->next())
-            expectedAttrs.append(QList<TAttr>(expectedLine->attributes(), expectedLine->attributes() + expectedLine->length));
+            expectedAttrs.append(
+                QList<TAttr>(expectedLine->attributes(), expectedLine->attributes() + expectedLine->length));
         for (; actualLine; actualLine = actualLine->next())
             actualAttrs.append(QList<TAttr>(actualLine->attributes(), actualLine->attributes() + actualLine->length));
         ASSERT_EQ(actualAttrs.size(), expectedAttrs.size()) << "paragraph " << number;
