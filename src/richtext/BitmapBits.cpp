@@ -310,13 +310,17 @@ QByteArray bmpFileHeader(QByteArrayView dib)
     const quint32 colorsUsed = qFromLittleEndian<quint32>(dib.data() + 32);
     if (headerSize < InfoHeaderSize || headerSize > quint32(dib.size()))
         return {};
+    // Beyond the picture limits the pixel size need not even fit in 64 bits.
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    if (!sizeAllowed(width, height, rowBytes))
+        return {};
 
     qint64 colors = 0;
     if (bitsPerPixel <= 8)
         colors = colorsUsed != 0 ? qMin<qint64>(colorsUsed, 256) : qint64(1) << bitsPerPixel;
     const qint64 masks = (compression == 3 && headerSize == InfoHeaderSize) ? 12 : 0;
     const qint64 offset = FileHeaderSize + headerSize + masks + colors * 4;
-    const qint64 pixelBytes = (width * bitsPerPixel + 31) / 32 * 4 * height;
+    const qint64 pixelBytes = rowBytes * height;
 
     QByteArray header("BM");
     putLittle32(header, quint32(offset + pixelBytes));

@@ -51,7 +51,8 @@ int dibBitsPerPixel(const QImage &image);
 
 /// The 14-byte file header ("BM", total size, pixel offset) that makes `dib`
 /// a bitmap file; the pixel size is computed from the information header.
-/// Empty when `dib` has no complete information header.
+/// Empty when `dib` has no complete information header or describes a
+/// bitmap beyond the picture limits.
 QByteArray bmpFileHeader(QByteArrayView dib);
 /// The image of a device-independent bitmap (information header, colours,
 /// pixels). Null for malformed or oversized bitmaps.

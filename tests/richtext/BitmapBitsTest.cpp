@@ -148,6 +148,10 @@ TEST(BitmapBitsTest, BadDibsGiveNoImage)
     const QByteArray good = toDib(pattern(QImage::Format_RGB888));
     QByteArray huge = good;
     qToLittleEndian<qint32>(20000, huge.data() + 4);
+    QByteArray overflowing = good;
+    qToLittleEndian<qint32>(0x7FFFFFFF, overflowing.data() + 4);
+    qToLittleEndian<qint32>(0x7FFFFFFF, overflowing.data() + 8);
+    qToLittleEndian<quint16>(0xFFFF, overflowing.data() + 14);
     QByteArray badHeaderSize = good;
     qToLittleEndian<quint32>(4000, badHeaderSize.data());
     struct Row {
@@ -159,6 +163,7 @@ TEST(BitmapBitsTest, BadDibsGiveNoImage)
         {"header cut short", good.left(30)},
         {"pixels cut short", good.chopped(1)},
         {"oversized", huge},
+        {"pixel size beyond 64 bits", overflowing},
         {"header size beyond the data", badHeaderSize},
     };
     for (const Row &row : rows)
