@@ -161,6 +161,7 @@ void TCalendarMain::SetButtons()
     const bool shown = calendarShown();
     m_mnuSave->setEnabled(hasFile);
     m_mnuSaveAs->setEnabled(shown);
+    m_mnuProperties->setEnabled(shown);
     m_propertiesButton->setEnabled(shown);
     m_printbutton->setEnabled(shown && m_printerAvailable);
     m_mnuCancelChanges->setEnabled(shown && hasFile);

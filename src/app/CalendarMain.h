@@ -41,6 +41,10 @@ public:
     bool PrinterAvailable() const { return m_printerAvailable; }
     int MainZoom() const { return m_mainZoom; }
     int PropertiesZoom() const { return m_propertiesZoom; }
+    /// True only while New runs the properties dialog.
+    bool CreatingNew() const { return m_creatingNew; }
+    /// Whether the latest properties dialog was closed with OK.
+    bool PropertiesAccepted() const { return m_propertiesAccepted; }
     bool ShowHints() const { return m_showHints; }
     const QString &IconFileName() const { return m_iconFileName; }
     /// The default editor font as the preferences hold it.
@@ -71,11 +75,18 @@ public:
     /// name and pending changes as they were. True when the document was written.
     bool SaveCalendarFile(const QString &fileName);
 
+    /// A new calendar: the settings the user confirms in the properties
+    /// dialog (which starts from the defaults), no cell text, no file yet.
+    void New1Click();
     void Open1Click();
     void mnuSaveClick();
     /// True when the document was written.
     bool mnuSaveAsClick();
     void mnuCancelChangesClick();
+    /// Runs the properties dialog on the calendar and, on OK, takes its
+    /// settings, emptying the cells when the layout group changes.
+    void mnuPropertiesClick();
+    void PropertiesButtonClick();
     void RecentFileClick(TMRUMenuItem *sender, const QString &fileName);
     void Exit1Click();
     void ZoomPlusButtonClick();
@@ -93,6 +104,7 @@ public:
     QAction *mnuSave() const { return m_mnuSave; }
     QAction *mnuSaveAs() const { return m_mnuSaveAs; }
     QAction *mnuCancelChanges() const { return m_mnuCancelChanges; }
+    QAction *mnuProperties() const { return m_mnuProperties; }
     QAction *mnuShowHint() const { return m_mnuShowHint; }
     QMenu *FileMenu() const { return m_fileMenu; }
     QToolButton *ZoomPlusButton() const { return m_zoomPlusButton; }
@@ -144,6 +156,8 @@ private:
     bool m_printerAvailable = false;
     int m_mainZoom = 60;
     int m_propertiesZoom = 30;
+    bool m_creatingNew = false;
+    bool m_propertiesAccepted = false;
     bool m_showHints = true;
     QString m_iconFileName;
     qm::FontSpec m_defaultFont;
@@ -164,5 +178,6 @@ private:
     QAction *m_mnuSave = nullptr;
     QAction *m_mnuSaveAs = nullptr;
     QAction *m_mnuCancelChanges = nullptr;
+    QAction *m_mnuProperties = nullptr;
     QAction *m_mnuShowHint = nullptr;
 };

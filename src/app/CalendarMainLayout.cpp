@@ -99,12 +99,11 @@ QWidget *TCalendarMain::createIconPanel()
     m_zoomMinusButton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::ZoomOut));
     connect(m_zoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
 
-    // The properties and print commands are not part of the program yet;
-    // their buttons stay hidden until then.
     m_propertiesButton =
         createSpeedButton(panel3, QRect(1, 26, 24, 21), QStringLiteral("Set/change Properties for the calendar"));
     m_propertiesButton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::Properties));
-    m_propertiesButton->hide();
+    connect(m_propertiesButton, &QToolButton::clicked, this, &TCalendarMain::PropertiesButtonClick);
+    // The print command is not part of the program yet; its button stays hidden until then.
     m_printbutton = createSpeedButton(panel3, QRect(28, 26, 24, 21), QStringLiteral("Print the calendar"));
     m_printbutton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::Print));
     m_printbutton->hide();
@@ -137,12 +136,14 @@ QWidget *TCalendarMain::createIconPanel()
 void TCalendarMain::createMenus()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->addAction(QStringLiteral("&New "), this, &TCalendarMain::New1Click);
     m_fileMenu->addAction(QStringLiteral("&Open"), this, &TCalendarMain::Open1Click);
     m_fileMenu->addSeparator();
     m_mnuSave = m_fileMenu->addAction(QStringLiteral("&Save "), this, &TCalendarMain::mnuSaveClick);
     m_mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_mnuSaveAs = m_fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { mnuSaveAsClick(); });
     m_fileMenu->addSeparator();
+    m_mnuProperties = m_fileMenu->addAction(QStringLiteral("&Properties"), this, &TCalendarMain::mnuPropertiesClick);
     m_mnuCancelChanges =
         m_fileMenu->addAction(QStringLiteral("&Cancel Changes"), this, &TCalendarMain::mnuCancelChangesClick);
     m_fileMenu->addSeparator();
