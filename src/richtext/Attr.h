@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
+#include <cstring>
 #include <type_traits>
 
 /// The attribute of one character, 16 bytes. The same record is the
@@ -79,8 +81,8 @@ struct TAttr {
     /// Same font, size, colours and flags: the characters belong to one run.
     bool sameRun(const TAttr &other) const
     {
-        return fontNumber == other.fontNumber && size == other.size && colors == other.colors &&
-               flags == other.flags;
+        // Bytes 6 to 12 are exactly these fields; writers compare them for every character.
+        return std::memcmp(&fontNumber, &other.fontNumber, 7) == 0;
     }
 
     friend bool operator==(const TAttr &, const TAttr &) = default;
@@ -88,3 +90,4 @@ struct TAttr {
 
 static_assert(sizeof(TAttr) == 16, "TAttr is a 16-byte record");
 static_assert(std::is_trivially_copyable_v<TAttr>);
+static_assert(offsetof(TAttr, fontNumber) == 6 && offsetof(TAttr, size) == 12, "sameRun compares bytes 6 to 12");

@@ -204,6 +204,32 @@ TTextLine *TQmRTFText::AppendCharacter(TParagraph *paragraph, TTextLine *line, c
     return line;
 }
 
+TTextLine *TQmRTFText::AppendCharacters(TParagraph *paragraph, TTextLine *line, const char *text,
+                                        const TAttr *attributes, const TAttr &fallback, int count,
+                                        int newLineCapacity)
+{
+    // A line takes characters while at least 4 slots are free before each one.
+    while (count > 0) {
+        if (line->freeSlots() < 4)
+            line = NewLine(paragraph, line, newLineCapacity);
+        const int chunk = std::min(count, line->freeSlots() - 3);
+        std::memcpy(line->text() + line->length, text, size_t(chunk));
+        if (TAttr *target = line->attributes()) {
+            if (attributes)
+                std::copy_n(attributes, chunk, target + line->length);
+            else
+                std::fill_n(target + line->length, chunk, fallback);
+        }
+        line->length = quint16(line->length + chunk);
+        line->text()[line->length] = 0;
+        text += chunk;
+        if (attributes)
+            attributes += chunk;
+        count -= chunk;
+    }
+    return line;
+}
+
 void TQmRTFText::ShrinkLines(TParagraph *paragraph, int spare)
 {
     for (TTextLine *line = paragraph->firstLine(); line; line = line->next()) {

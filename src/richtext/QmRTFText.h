@@ -92,6 +92,10 @@ public:
     /// `newLineCapacity` slots after it. Returns the line written to.
     TTextLine *AppendCharacter(TParagraph *paragraph, TTextLine *line, char character, const TAttr &attribute,
                                int newLineCapacity);
+    /// `AppendCharacter` for `count` characters at once; `attributes` holds
+    /// one attribute per character, or is null to give each `fallback`.
+    TTextLine *AppendCharacters(TParagraph *paragraph, TTextLine *line, const char *text, const TAttr *attributes,
+                                const TAttr &fallback, int count, int newLineCapacity);
     /// Cuts every line of `paragraph` to its length plus `spare` slots.
     void ShrinkLines(TParagraph *paragraph, int spare = 2);
 

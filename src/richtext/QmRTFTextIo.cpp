@@ -136,11 +136,26 @@ void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &fro
 
     const bool omitAutomatic = !wholeCopy && m_writerOptions.omitAutomaticText;
     const bool omitInsertPoints = !wholeCopy && m_writerOptions.omitInsertPoints;
+    quint32 special = TAttr::HyperlinkRecord | TAttr::Object;
+    if (omitAutomatic)
+        special |= TAttr::Automatic;
+    if (omitInsertPoints)
+        special |= TAttr::InsertPoint;
     for (const TTextLine *fromLine = from.firstLine(); fromLine; fromLine = fromLine->next()) {
         const TAttr *attributes = fromLine->attributes();
         for (int i = 0; i < fromLine->length; ++i) {
+            // Ordinary characters go over in one piece.
+            int plain = i;
+            while (plain < fromLine->length && !(attributes && attributes[plain].has(special)))
+                ++plain;
+            if (plain > i) {
+                line = AppendCharacters(target, line, fromLine->text() + i, attributes ? attributes + i : nullptr,
+                                        source.CurrentAttr(), plain - i, CopyLineCapacity);
+                i = plain - 1;
+                continue;
+            }
             const char code = fromLine->text()[i];
-            TAttr attr = attributes ? attributes[i] : source.CurrentAttr();
+            TAttr attr = attributes[i];
             if ((omitAutomatic && attr.has(TAttr::Automatic)) || (omitInsertPoints && attr.has(TAttr::InsertPoint)))
                 continue;
             if (attr.has(TAttr::HyperlinkRecord)) {

@@ -460,7 +460,8 @@ int TQmRTFWriter::writeAttributes(const TAttr &attr)
     const bool rtfCode = attr.has(TAttr::RtfCode);
     if (m_inRtfCode && rtfCode)
         return m_result;
-    QByteArray out;
+    QByteArray &out = m_run;
+    out.truncate(0); // keeps the capacity: this runs for every run of text
     closeRtfCode(out);
     appendWord(out, "\\plain\\f", attr.fontNumber);
     appendWord(out, "\\fs", attr.size == 0 ? 20 : 2 * attr.size);

@@ -69,6 +69,7 @@ private:
     std::vector<Group> m_groups;
     std::vector<CellLayout> m_row;
     QByteArray m_buffer;
+    QByteArray m_run; ///< the control words of one run
     bool m_inRtfCode = false;
     bool m_previousRunHidden = false;
     bool m_shadingClosePending = false;

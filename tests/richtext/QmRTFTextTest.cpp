@@ -239,6 +239,33 @@ TEST(QmRTFTextTest, AppendCharacterContinuesInANewLine)
     EXPECT_EQ(paragraphText(paragraph), text);
 }
 
+TEST(QmRTFTextTest, AppendingManyCharactersFillsLinesLikeOneByOne)
+{
+    TQmRTFText byCharacter;
+    TQmRTFText atOnce;
+    std::vector<TAttr> attributes;
+    QByteArray text;
+    for (int i = 0; i < 130; ++i) {
+        text += char('a' + i % 26);
+        attributes.push_back(attrWith(quint8(i % 3), 10));
+    }
+    TTextLine *line = byCharacter.FirstParagraph()->firstLine();
+    for (int i = 0; i < text.size(); ++i)
+        line = byCharacter.AppendCharacter(byCharacter.FirstParagraph(), line, text[i], attributes[i], 60);
+    atOnce.AppendCharacters(atOnce.FirstParagraph(), atOnce.FirstParagraph()->firstLine(), text.constData(),
+                            attributes.data(), TAttr(), int(text.size()), 60);
+
+    const TTextLine *expected = byCharacter.FirstParagraph()->firstLine();
+    const TTextLine *actual = atOnce.FirstParagraph()->firstLine();
+    for (; expected && actual; expected = expected->next(), actual = actual->next()) {
+        EXPECT_EQ(actual->chars(), expected->chars());
+        EXPECT_TRUE(std::equal(actual->attributes(), actual->attributes() + actual->length, expected->attributes()));
+        EXPECT_EQ(actual->text()[actual->length], 0);
+    }
+    EXPECT_EQ(expected, nullptr);
+    EXPECT_EQ(actual, nullptr);
+}
+
 TEST(QmRTFTextTest, DeletingParagraphsAndLinesKeepsTheInvariants)
 {
     TQmRTFText document;
