@@ -73,10 +73,8 @@ void fillFormattedDocument(TQmRTFText &document, qint64 rtfBytes)
     }
 }
 
-QByteArray formattedDocumentRtf(qint64 rtfBytes)
+QByteArray writeRtf(const TQmRTFText &document)
 {
-    TQmRTFText document;
-    fillFormattedDocument(document, rtfBytes);
     QByteArray rtf;
     QBuffer stream(&rtf);
     stream.open(QIODevice::WriteOnly);
@@ -86,6 +84,13 @@ QByteArray formattedDocumentRtf(qint64 rtfBytes)
     writer.WriteBody(&stream);
     writer.WriteFooter(&stream);
     return rtf;
+}
+
+QByteArray formattedDocumentRtf(qint64 rtfBytes)
+{
+    TQmRTFText document;
+    fillFormattedDocument(document, rtfBytes);
+    return writeRtf(document);
 }
 
 } // namespace qm::bench

@@ -13,6 +13,9 @@ namespace qm::bench {
 /// way the RTF reader fills them, so the document survives a round trip.
 void fillFormattedDocument(TQmRTFText &document, qint64 rtfBytes);
 
+/// `document` written as RTF.
+QByteArray writeRtf(const TQmRTFText &document);
+
 /// The RTF of the document that `fillFormattedDocument` makes.
 QByteArray formattedDocumentRtf(qint64 rtfBytes);
 

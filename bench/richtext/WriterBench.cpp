@@ -2,10 +2,6 @@
 // to the clipboard does.
 #include "FormattedDocument.h"
 
-#include "richtext/QmRTFWriter.h"
-
-#include <QBuffer>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -15,16 +11,8 @@ void writeRtf(benchmark::State &state)
     TQmRTFText document;
     qm::bench::fillFormattedDocument(document, state.range(0));
     QByteArray rtf;
-    for (auto _ : state) {
-        rtf.clear();
-        QBuffer stream(&rtf);
-        stream.open(QIODevice::WriteOnly);
-        TQmRTFWriter writer;
-        writer.SetupWholeDocument(document, {});
-        writer.WriteHeader(&stream);
-        writer.WriteBody(&stream);
-        writer.WriteFooter(&stream);
-    }
+    for (auto _ : state)
+        rtf = qm::bench::writeRtf(document);
     state.SetBytesProcessed(state.iterations() * rtf.size());
     state.SetLabel(QStringLiteral("%1 bytes of RTF").arg(rtf.size()).toStdString());
 }
