@@ -98,10 +98,12 @@ void appendSides(QByteArray &out, quint8 borderFlags, const std::array<const cha
 
 bool isShaded(const TParagraphFormat &format) { return format.shading != 0 || format.shadingColors != 0; }
 
+/// Whether `a` and `b` draw the same border; where a box ends does not count.
 bool sameBorder(const TParagraphFormat &a, const TParagraphFormat &b)
 {
-    return a.borderFlags == b.borderFlags && a.borderStyle == b.borderStyle && a.borderWidth == b.borderWidth &&
-           a.borderColor == b.borderColor;
+    const quint8 ending = TParagraphFormat::BorderLast;
+    return (a.borderFlags & ~ending) == (b.borderFlags & ~ending) && a.borderStyle == b.borderStyle &&
+           a.borderWidth == b.borderWidth && a.borderColor == b.borderColor;
 }
 
 } // namespace
@@ -172,11 +174,8 @@ int TQmRTFWriter::WriteFooter(QIODevice *stream)
 {
     m_stream = stream;
     QByteArray out;
-    // A last paragraph gets no paragraph end, so what it left open is closed here.
+    // A last paragraph gets no paragraph end, so a run of RTF code it left open is closed here.
     closeRtfCode(out);
-    if (m_shadingClosePending)
-        out += '}';
-    m_shadingClosePending = false;
     out.append(qsizetype(m_groups.size()), '}');
     m_groups.clear();
     if (put(out) != 0)
@@ -284,6 +283,9 @@ void TQmRTFWriter::writeBorderGroup()
     if (paragraph.borderColor != 0) {
         appendWord(m_buffer, "\\brsp", qm::mulDiv(paragraph.borderColor & 0xF0, 567, 160));
         appendWord(m_buffer, "\\brdrcf", paragraph.borderColor & 0x0F);
+    } else if (flags & (TParagraphFormat::BorderBox | TParagraphFormat::BorderLeft | TParagraphFormat::BorderRight)) {
+        // Reading gives these sides at least the smallest distance unless it is given as 0.
+        m_buffer += "\\brsp0";
     }
     if (paragraph.borderStyle & TParagraphFormat::BorderDotted)
         m_buffer += "\\brdrdot";
@@ -299,7 +301,7 @@ void TQmRTFWriter::writeBorderGroup()
 void TQmRTFWriter::writeShading()
 {
     const TParagraph &paragraph = *m_paragraph;
-    m_buffer += '{';
+    openGroup(GroupKind::Shading);
     if (paragraph.shading != 0)
         appendWord(m_buffer, "\\shading", paragraph.shading * 100);
     else if (paragraph.shadingColors & 0x0F)
@@ -309,7 +311,6 @@ void TQmRTFWriter::writeShading()
     appendWord(m_buffer, "\\cfpat", paragraph.shadingColors & 0x0F);
     if (paragraph.shading != 100)
         appendWord(m_buffer, "\\cbpat", paragraph.shadingColors >> 4);
-    m_shadingClosePending = true;
 }
 
 void TQmRTFWriter::writeTabStops()
@@ -380,7 +381,10 @@ int TQmRTFWriter::ParagraphStart()
     m_buffer.clear();
     if (m_groups.empty())
         openGroup(GroupKind::Body);
-    if ((openFormat().isBordered() && (!paragraph.isBordered() || previousEndedRow)) ||
+    // A border group ends where its border does; a box that ended on the
+    // previous paragraph is not continued by one that looks the same.
+    const bool previousEndedBox = previous && (previous->borderFlags & TParagraphFormat::BorderLast);
+    if ((openFormat().isBordered() && (!sameBorder(openFormat(), paragraph) || previousEndedRow || previousEndedBox)) ||
         (startsRow && !(previous && previous->isTableCell())))
         closeThrough(GroupKind::Border);
     std::vector<CellLayout> row;
@@ -411,7 +415,7 @@ int TQmRTFWriter::ParagraphStart()
             m_row = std::move(row);
         }
     } else {
-        if (paragraph.isBordered() && (!previous || !sameBorder(paragraph, *previous) || previousEndedRow))
+        if (paragraph.isBordered() && !(openFormat().isBordered() && sameBorder(openFormat(), paragraph)))
             writeBorderGroup();
         if (isShaded(paragraph))
             writeShading();
@@ -440,10 +444,11 @@ int TQmRTFWriter::ParagraphEnd()
         out += m_previousRunHidden ? "\\plain\\par\n\r" : "\\par\n\r";
         m_previousRunHidden = false;
     }
-    if (m_shadingClosePending)
-        out += '}';
-    m_shadingClosePending = false;
-    return put(out);
+    if (put(out) != 0)
+        return m_result;
+    // Formatting written inside a shading group ends with it, as reading it back ends it.
+    closeThrough(GroupKind::Shading);
+    return flush(false);
 }
 
 // Runs --------------------------------------------------------------------

@@ -25,7 +25,7 @@ protected:
     int ParagraphEnd() override;
 
 private:
-    enum class GroupKind { Body, TabStops, TableRow, Border };
+    enum class GroupKind { Body, TabStops, TableRow, Border, Shading };
     /// An open "{" and the paragraph formatting in force inside it.
     struct Group {
         GroupKind kind;
@@ -72,5 +72,4 @@ private:
     QByteArray m_run; ///< the control words of one run
     bool m_inRtfCode = false;
     bool m_previousRunHidden = false;
-    bool m_shadingClosePending = false;
 };

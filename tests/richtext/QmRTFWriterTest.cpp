@@ -244,7 +244,35 @@ TEST(QmRTFWriterTest, ParagraphFormatting)
                  p.borderWidth = 1;
              });
          },
-         a + "{\\brdrt\\brdrs\\brdrl\\brdrs\\brdrw20 " + b + c.chopped(4) + "}}\r\n}"},
+         a + "{\\brdrt\\brdrs\\brdrl\\brdrs\\brdrw20\\brsp0 " + b + c.chopped(4) + "}}\r\n}"},
+        {"another border closes the group of the one before",
+         [&](TQmRTFText &d) {
+             twoParagraphs(d, [](TParagraph &p) {
+                 p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderBottom;
+                 p.borderWidth = 1;
+             });
+             d.LastParagraph()->borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop;
+         },
+         a + "{\\brdrb\\brdrs\\brdrw20 " + b + "}{\\brdrt\\brdrs\\brdrw20 " + c.chopped(4) + "}}\r\n}"},
+        {"a box that ended is not continued by the same border",
+         [&](TQmRTFText &d) {
+             twoParagraphs(d, [](TParagraph &p) {
+                 p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop | TParagraphFormat::BorderLast;
+                 p.borderWidth = 1;
+             });
+             d.LastParagraph()->borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop;
+             d.LastParagraph()->borderWidth = 1; // a new paragraph does not take over a box that ended
+         },
+         a + "{\\brdrt\\brdrs\\brdrw20 " + b + "}{\\brdrt\\brdrs\\brdrw20 " + c.chopped(4) + "}}\r\n}"},
+        {"formatting written in a shading group is written again after it",
+         [&](TQmRTFText &d) {
+             twoParagraphs(d, [](TParagraph &p) {
+                 p.shading = 20;
+                 p.alignment = TParagraphFormat::AlignCenter;
+             });
+             d.LastParagraph()->shading = 0;
+         },
+         a + "{\\shading2000\\cfpat0\\cbpat0 \\qc " + b + "}\\qc " + c},
         {"shading",
          [&](TQmRTFText &d) {
              twoParagraphs(d, [](TParagraph &p) {

@@ -389,9 +389,8 @@ TEST(RtfRoundTripTest, ContentSurvives)
 // RTF has it, closes again: a box over two paragraphs (the last one is marked
 // as the end of the box), a border right after another, a shaded paragraph
 // followed by one formatted the same, and a box whose colour byte is 0 (read
-// with the smallest distance from the text). Disabled until the writer closes
-// these groups where their formatting ends.
-TEST(RtfRoundTripTest, DISABLED_BordersAndShadingAcrossParagraphs)
+// with the smallest distance from the text).
+TEST(RtfRoundTripTest, BordersAndShadingAcrossParagraphs)
 {
     const auto box = [](quint8 color) {
         return [color](TParagraph &p) {
