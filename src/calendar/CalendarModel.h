@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -20,6 +21,8 @@ namespace qm {
 class Canvas;
 class CellTextPainter;
 class DrawingTarget;
+class ValueReader;
+class ValueWriter;
 } // namespace qm
 
 /// One calendar page: every setting of a calendar document, the rich text of
@@ -186,6 +189,48 @@ public:
     static bool SameFont(const qm::FontSpec &a, const qm::FontSpec &b);
     /// The settings of a new calendar, dated today.
     void SetDefaults();
+
+    // Calendar documents (.QMF: style, date, starting time and the 42 cells)
+    // and style sheets (.QMS: the style alone). Every failure raises QmError.
+
+    /// Writes the document to `fileName` through a temporary file in the same
+    /// folder that replaces the file only when everything was written; a
+    /// failed save leaves the old file as it was. Raises "Cannot create file
+    /// <name>" when the file cannot be created, "Cannot write file <name>:
+    /// <reason>" when writing it fails.
+    void SaveCalendarToFile(const QString &fileName) const;
+    /// As SaveCalendarToFile, for a style sheet.
+    void SaveStyleSheetToFile(const QString &fileName) const;
+    /// The bytes of the document and of the style sheet.
+    QByteArray CalendarDocumentBytes() const;
+    QByteArray StyleSheetBytes() const;
+
+    /// Reads a document into this calendar, storing every value straight into
+    /// its setting, and lays the page out. Cells the file leaves empty keep
+    /// their text (call ClearAllCells first for a fresh document). Raises
+    /// "Cannot open file <name>", then as LoadCalendarFromStream.
+    void LoadCalendarFromFile(const QString &fileName);
+    /// Reads a document from `stream` (open for reading; a file or buffer).
+    /// Raises "Stream read error" when it ends early, "Invalid property value"
+    /// for an unexpected tag or a setting that cannot be drawn, "Invalid
+    /// stream format" for a cell stream without its signature, "Invalid
+    /// argument to time encode" for an impossible starting time, and the RTF
+    /// reader's errors. What was read before the error stays; the page is
+    /// then not laid out again.
+    void LoadCalendarFromStream(QIODevice &stream);
+    /// Reads the style of a style sheet (or of a document) into this
+    /// calendar; does not lay out or repaint. Raises as LoadCalendarFromFile;
+    /// a document fails with "Invalid property value" after its style.
+    void LoadStyleSheetFromFile(const QString &fileName);
+    void LoadStyleSheetFromStream(QIODevice &stream);
+
+    /// The style block: paper, orientation, margins, layout, line layout,
+    /// names, colours, fonts, borders, header styles and number position.
+    void WriteStyle(qm::ValueWriter &writer) const;
+    void ReadStyle(qm::ValueReader &reader);
+    /// A font as seven values: name, size, bold, italic, underline, strike-out, colour.
+    static void WriteFont(qm::ValueWriter &writer, const qm::FontSpec &font);
+    static void ReadFont(qm::ValueReader &reader, qm::FontSpec &font);
 
     // Drawing. None of these throws for any settings.
 
