@@ -1,5 +1,6 @@
 #include "cli/CalendarOptions.h"
 
+#include "cli/CalendarFiles.h"
 #include "cli/CliCommand.h"
 #include "platform/Environment.h"
 
@@ -106,13 +107,15 @@ CalendarOptions CalendarOptions::read(const QCommandLineParser &parser)
     return options;
 }
 
-std::unique_ptr<CalendarModel> CalendarOptions::makeCalendar() const
+std::unique_ptr<CalendarModel> CalendarOptions::makeCalendar(const QString &fileName) const
 {
     // The resolution is part of the surroundings, not of the calendar: pinning
     // it first gives the layout that applying it last and laying out again would.
     Environment::pinScreenPixelsPerInch(m_pixelsPerInch);
     auto calendar = std::make_unique<CalendarModel>();
     calendar->SetDefaults();
+    if (!fileName.isEmpty())
+        loadCalendarFile(*calendar, fileName);
     if (m_layout) {
         // As choosing a layout in the properties dialog does, the mini fonts
         // take the sizes of the new layout.

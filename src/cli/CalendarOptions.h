@@ -10,9 +10,10 @@
 namespace qm::cli {
 
 /// The calendar settings every command accepts, applied over the settings of
-/// a new calendar dated today, always in this order: --layout, --paper,
-/// --margins, --month, --year, --day, --start-of-week, --number-position,
-/// --starting-time, --zoom, --ppi.
+/// a new calendar dated today (or over a document or style sheet read on top
+/// of them), always in this order: --layout, --paper, --margins, --month,
+/// --year, --day, --start-of-week, --number-position, --starting-time,
+/// --zoom, --ppi.
 class CalendarOptions
 {
 public:
@@ -21,8 +22,10 @@ public:
     /// Reads and checks the options; raises UsageError on a bad value.
     static CalendarOptions read(const QCommandLineParser &parser);
 
-    /// Pins the screen resolution, then builds the calendar from the options.
-    std::unique_ptr<CalendarModel> makeCalendar() const;
+    /// Pins the screen resolution, then builds the calendar: a new one, the
+    /// document or style sheet `fileName` when one is given (see
+    /// loadCalendarFile), and the options on top.
+    std::unique_ptr<CalendarModel> makeCalendar(const QString &fileName = QString()) const;
 
 private:
     std::optional<int> m_layout;

@@ -39,5 +39,7 @@ int runRender(const QStringList &arguments, CliIo &io);
 int runInfo(const QStringList &arguments, CliIo &io);
 int runRtf2Txt(const QStringList &arguments, CliIo &io);
 int runRtf(const QStringList &arguments, CliIo &io);
+int runCopy(const QStringList &arguments, CliIo &io);
+int runSetCell(const QStringList &arguments, CliIo &io);
 
 } // namespace qm::cli

@@ -1,5 +1,6 @@
-// quillmark-cli info [settings]: the calendar's settings, its layout and the
-// cells of a drawing, as one JSON object whose keys keep the order below.
+// quillmark-cli info [DOC.QMF|STYLE.QMS] [settings]: the calendar's settings,
+// its layout and the cells of a drawing, as one JSON object whose keys keep
+// the order below.
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
 
@@ -150,9 +151,10 @@ int runInfo(const QStringList &arguments, CliIo &io)
 {
     QCommandLineParser parser;
     parseCommandLine(parser, arguments);
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError(QStringLiteral("info takes no file name: %1").arg(parser.positionalArguments().first()));
-    const std::unique_ptr<CalendarModel> calendar = CalendarOptions::read(parser).makeCalendar();
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        throw UsageError(QStringLiteral("info takes at most one document or style sheet"));
+    const std::unique_ptr<CalendarModel> calendar = CalendarOptions::read(parser).makeCalendar(files.value(0));
     calendar->MakeBitmap(); // the cells are those of a drawing at the zoom
 
     OrderedObject json;

@@ -1,4 +1,4 @@
-// quillmark-cli render OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]
+// quillmark-cli render [DOC.QMF|STYLE.QMS] OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
 #include "platform/QmError.h"
@@ -48,17 +48,19 @@ int runRender(const QStringList &arguments, CliIo &)
     const QCommandLineOption dpiOption(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     parseCommandLine(parser, arguments, {dpiOption});
     const QStringList files = parser.positionalArguments();
-    const QString format = files.size() == 1 ? QFileInfo(files[0]).suffix().toLower() : QString();
+    const QString output = files.size() == 1 || files.size() == 2 ? files.last() : QString();
+    const QString format = QFileInfo(output).suffix().toLower();
     if (format != u"png" && format != u"bmp" && format != u"pdf")
-        throw UsageError(QStringLiteral("render needs one output file ending in .png, .bmp or .pdf"));
+        throw UsageError(QStringLiteral("render needs one output file ending in .png, .bmp or .pdf, "
+                                        "after an optional document or style sheet"));
     const CalendarOptions options = CalendarOptions::read(parser);
     const int dotsPerInch = parser.isSet(dpiOption) ? readInteger(parser, dpiOption.names().first(), 36, 2400) : 300;
 
-    const std::unique_ptr<CalendarModel> calendar = options.makeCalendar();
+    const std::unique_ptr<CalendarModel> calendar = options.makeCalendar(files.size() == 2 ? files[0] : QString());
     if (format == u"pdf")
-        writePdf(*calendar, files[0], dotsPerInch);
+        writePdf(*calendar, output, dotsPerInch);
     else
-        writeBitmap(*calendar, files[0], format.toLatin1());
+        writeBitmap(*calendar, output, format.toLatin1());
     return kSuccess;
 }
 

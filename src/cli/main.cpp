@@ -16,8 +16,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"render", runRender, "render OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]"},
-    {"info", runInfo, "info [settings]"},
+    {"render", runRender, "render [DOC.QMF|STYLE.QMS] OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]"},
+    {"info", runInfo, "info [DOC.QMF|STYLE.QMS] [settings]"},
+    {"copy", runCopy, "copy IN.QMF|IN.QMS OUT.QMF|OUT.QMS [settings]"},
+    {"set-cell", runSetCell, "set-cell IN.QMF N TEXTFILE OUT.QMF [settings]"},
     {"rtf2txt", runRtf2Txt, "rtf2txt IN"},
     {"rtf", runRtf, "rtf IN OUT.rtf"},
 };

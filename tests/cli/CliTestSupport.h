@@ -1,7 +1,12 @@
 #pragma once
 
+#include "calendar/CalendarModel.h"
 #include "cli/CliCommand.h"
 #include "platform/Environment.h"
+#include "platform/QmError.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +29,55 @@ protected:
         return code;
     }
 
+    /// Runs a command that must fail: with the QmError `error`, or with a
+    /// usage error when `error` is empty.
+    void expectFailure(qm::cli::CommandFunction command, const QStringList &arguments, const QString &error)
+    {
+        const std::string name = arguments.join(' ').toStdString();
+        try {
+            run(command, arguments);
+            ADD_FAILURE() << name << " succeeded";
+        } catch (const QmError &failure) {
+            EXPECT_EQ(failure.message(), error) << name;
+        } catch (const qm::cli::UsageError &failure) {
+            EXPECT_TRUE(error.isEmpty()) << name << ": " << failure.message().toStdString();
+        }
+    }
+
     QString m_out;
     QString m_err;
+};
+
+/// A command test with a folder of its own for documents and outputs.
+class CliFilesTest : public CliCommandTest
+{
+protected:
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+
+    /// Saves a new calendar, after `change`, as the document or style sheet `name`.
+    template <typename Change> QString save(const QString &name, Change change)
+    {
+        CalendarModel calendar;
+        change(calendar);
+        const QString file = path(name);
+        if (name.endsWith(u".QMS", Qt::CaseInsensitive))
+            calendar.SaveStyleSheetToFile(file);
+        else
+            calendar.SaveCalendarToFile(file);
+        return file;
+    }
+
+    QByteArray contents(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir m_folder;
 };

@@ -1,5 +1,6 @@
 #include "CliTestSupport.h"
 #include "calendar/CalendarTypes.h"
+#include "richtext/QmRtfStrings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +17,7 @@ QJsonArray rect(int left, int top, int right, int bottom)
 
 } // namespace
 
-class InfoCommand : public CliCommandTest
+class InfoCommand : public CliFilesTest
 {
 protected:
     QJsonObject info(const QStringList &arguments)
@@ -131,4 +132,37 @@ TEST_F(InfoCommand, BadSettingsAreRefusedWithOneLine)
             EXPECT_FALSE(error.message().isEmpty());
         }
     }
+}
+
+TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
+{
+    const auto week = [](CalendarModel &calendar) {
+        calendar.SetCalendarLayout(loWeek);
+        calendar.SetMainCalDay(3);
+        calendar.SetMainCalMonth(6);
+        calendar.SetMainCalYear(2030);
+        calendar.SetHeadersBorder(cbTop);
+        TQmRtfStrings(calendar.Cells(2).RtfText()).Add("Dentist");
+    };
+    const QString document = save("week.QMF", week);
+    const QString styleSheet = save("week.qms", week);
+
+    QJsonObject json = info({document});
+    EXPECT_EQ(json["CalendarLayout"].toInt(), int(loWeek));
+    EXPECT_EQ(json["MainCalYear"].toInt(), 2030);
+    EXPECT_EQ(json["HeadersBorder"].toInt(), int(cbTop));
+    EXPECT_TRUE(json["IsPlanner"].toBool());
+
+    json = info({document, "--year", "2031", "--layout", "19"});
+    EXPECT_EQ(json["MainCalYear"].toInt(), 2031);
+    EXPECT_EQ(json["MainCalMonth"].toInt(), 6);
+    EXPECT_EQ(json["CalendarLayout"].toInt(), int(lo2Week));
+
+    json = info({styleSheet});
+    EXPECT_EQ(json["CalendarLayout"].toInt(), int(loWeek));
+    EXPECT_EQ(json["HeadersBorder"].toInt(), int(cbTop));
+    EXPECT_EQ(json["MainCalYear"].toInt(), 2026); // a style sheet keeps today's date
+    EXPECT_TRUE(json["IsPlanner"].toBool());
+
+    EXPECT_THROW(run(runInfo, {document, styleSheet}), UsageError);
 }

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -45,6 +46,9 @@ TEST(QuillmarkCli, ExitCodesTellSuccessBadArgumentsAndFailures)
         {{"rtf2txt", folder.filePath("missing.rtf")}, 1},
         {{"rtf", folder.filePath("missing.rtf"), folder.filePath("out.rtf")}, 1},
         {{"rtf2txt"}, 2},
+        {{"info", folder.filePath("missing.QMF")}, 1},
+        {{"copy", folder.filePath("missing.QMS"), folder.filePath("out.QMF")}, 1},
+        {{"copy", folder.filePath("week.png"), folder.filePath("out.QMF")}, 2},
     };
     for (const Row &row : rows) {
         const Result result = runProgram(row.arguments);
@@ -70,6 +74,21 @@ TEST(QuillmarkCli, HelpListsTheCommands)
 {
     const Result result = runProgram({"help"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.out.contains("quillmark-cli render OUT.png|OUT.bmp|OUT.pdf"));
+    EXPECT_TRUE(result.out.contains("quillmark-cli render [DOC.QMF|STYLE.QMS] OUT.png|OUT.bmp|OUT.pdf"));
     EXPECT_TRUE(result.out.contains("quillmark-cli info"));
+    EXPECT_TRUE(result.out.contains("quillmark-cli copy IN.QMF|IN.QMS OUT.QMF|OUT.QMS"));
+    EXPECT_TRUE(result.out.contains("quillmark-cli set-cell IN.QMF N TEXTFILE OUT.QMF"));
+}
+
+TEST(QuillmarkCli, AFileThatCannotBeReadIsReportedWithTheErrorsMessage)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("bad.QMF"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x01\x02\x01");
+    file.close();
+    const Result result = runProgram({"render", file.fileName(), folder.filePath("out.png")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "quillmark-cli: Stream read error\n");
+    EXPECT_FALSE(QFile::exists(folder.filePath("out.png")));
 }

@@ -7,11 +7,8 @@
 
 using namespace qm::cli;
 
-class RenderCommand : public CliCommandTest
+class RenderCommand : public CliFilesTest
 {
-protected:
-    QString path(const QString &name) const { return m_folder.filePath(name); }
-    QTemporaryDir m_folder;
 };
 
 TEST_F(RenderCommand, BitmapsAreThePageAtTheZoom)
@@ -76,4 +73,23 @@ TEST_F(RenderCommand, NeedsOneFileOfAKnownKind)
     const QStringList bad[] = {{}, {"page.gif"}, {"page"}, {"a.png", "b.png"}, {"a.pdf", "--dpi", "10"}};
     for (const QStringList &arguments : bad)
         EXPECT_THROW(run(runRender, arguments), UsageError) << arguments.join(' ').toStdString();
+}
+
+TEST_F(RenderCommand, ADocumentIsDrawnAsItWasSaved)
+{
+    const QString document = save("day.QMF", [](CalendarModel &calendar) {
+        calendar.SetCalendarLayout(loDay15);
+        calendar.SetMainCalDay(9);
+        calendar.SetTitleBGColor(qm::clYellow);
+        calendar.SetMagnification(70); // not stored
+    });
+    ASSERT_EQ(run(runRender, {document, path("day.png")}), kSuccess);
+    CalendarModel expected;
+    expected.LoadCalendarFromFile(document);
+    EXPECT_EQ(QImage(path("day.png")), expected.MakeBitmap().convertToFormat(QImage(path("day.png")).format()));
+
+    ASSERT_EQ(run(runRender, {document, path("small.bmp"), "--zoom", "30"}), kSuccess);
+    EXPECT_EQ(QImage(path("small.bmp")).size(), QSize(245, 317));
+    EXPECT_THROW(run(runRender, {document, path("a.png"), path("b.png")}), UsageError);
+    EXPECT_THROW(run(runRender, {path("day.png"), path("b.png")}), UsageError);
 }

@@ -1,0 +1,38 @@
+#include "cli/CalendarFiles.h"
+
+#include "cli/CliCommand.h"
+
+#include <QFileInfo>
+
+namespace qm::cli {
+
+CalendarFileKind calendarFileKind(const QString &fileName)
+{
+    const QString extension = QFileInfo(fileName).suffix().toUpper();
+    if (extension == u"QMF")
+        return CalendarFileKind::Document;
+    if (extension == u"QMS")
+        return CalendarFileKind::StyleSheet;
+    throw UsageError(QStringLiteral("%1 is neither a calendar document (.QMF) nor a style sheet (.QMS)").arg(fileName));
+}
+
+void loadCalendarFile(CalendarModel &calendar, const QString &fileName)
+{
+    if (calendarFileKind(fileName) == CalendarFileKind::Document) {
+        calendar.ClearAllCells();
+        calendar.LoadCalendarFromFile(fileName);
+    } else {
+        calendar.LoadStyleSheetFromFile(fileName);
+        calendar.RecalcLayout(CalendarModel::MiniFonts::Keep);
+    }
+}
+
+void saveCalendarFile(const CalendarModel &calendar, const QString &fileName)
+{
+    if (calendarFileKind(fileName) == CalendarFileKind::Document)
+        calendar.SaveCalendarToFile(fileName);
+    else
+        calendar.SaveStyleSheetToFile(fileName);
+}
+
+} // namespace qm::cli

@@ -1,0 +1,68 @@
+#include "CliTestSupport.h"
+#include "richtext/QmRtfStrings.h"
+
+using namespace qm::cli;
+
+class SetCellCommand : public CliFilesTest
+{
+protected:
+    void SetUp() override
+    {
+        save("plan.QMF", [](CalendarModel &calendar) {
+            TQmRtfStrings(calendar.Cells(7).RtfText()).Add("old text");
+            TQmRtfStrings(calendar.Cells(8).RtfText()).Add("untouched");
+        });
+    }
+
+    /// Cell `cell` of the document `name`, one entry per paragraph.
+    QList<QByteArray> cellText(const QString &name, int cell)
+    {
+        CalendarModel calendar;
+        calendar.LoadCalendarFromFile(path(name));
+        TQmRtfStrings strings(calendar.Cells(cell).RtfText());
+        QList<QByteArray> paragraphs;
+        for (int i = 0; i < strings.Count(); ++i)
+            paragraphs << strings.Strings(i);
+        return paragraphs;
+    }
+};
+
+TEST_F(SetCellCommand, PlainTextRtfOrNothingReplacesTheCell)
+{
+    const struct {
+        const char *name;
+        QByteArray text;
+        QList<QByteArray> paragraphs;
+    } rows[] = {
+        {"plain.txt", "Lunch\r\nwith Ann", {"Lunch", "with Ann"}},
+        {"formatted.rtf", "\n{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Call {\\b Bob}\\par}", {"Call Bob", ""}},
+        {"empty.txt", "", {}},
+    };
+    for (const auto &row : rows) {
+        write(row.name, row.text);
+        ASSERT_EQ(run(runSetCell, {path("plan.QMF"), "7", path(row.name), path("out.QMF")}), kSuccess) << row.name;
+        EXPECT_EQ(cellText("out.QMF", 7), row.paragraphs) << row.name;
+        EXPECT_EQ(cellText("out.QMF", 8), QList<QByteArray>{"untouched"}) << row.name;
+    }
+}
+
+TEST_F(SetCellCommand, BadArgumentsAndUnreadableFilesFail)
+{
+    write("note.txt", "note");
+    const struct {
+        QStringList arguments;
+        QString error; // empty: a usage error
+    } rows[] = {
+        {{path("plan.QMF"), "0", path("note.txt"), path("out.QMF")}, {}},
+        {{path("plan.QMF"), "43", path("note.txt"), path("out.QMF")}, {}},
+        {{path("plan.QMF"), "x", path("note.txt"), path("out.QMF")}, {}},
+        {{path("plan.QMS"), "1", path("note.txt"), path("out.QMF")}, {}},
+        {{path("plan.QMF"), "1", path("note.txt"), path("out.QMS")}, {}},
+        {{path("plan.QMF"), "1", path("note.txt")}, {}},
+        {{path("gone.QMF"), "1", path("note.txt"), path("out.QMF")}, "Cannot open file " + path("gone.QMF")},
+        {{path("plan.QMF"), "1", path("gone.txt"), path("out.QMF")}, "Cannot open file " + path("gone.txt")},
+    };
+    for (const auto &row : rows)
+        expectFailure(runSetCell, row.arguments, row.error);
+    EXPECT_TRUE(contents("out.QMF").isEmpty());
+}
