@@ -3,6 +3,8 @@
 // the order below.
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
+#include "cli/DocumentText.h"
+#include "platform/QmError.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -131,15 +133,19 @@ void addLayout(OrderedObject &json, const CalendarModel &c)
         .add(QStringLiteral("IsPlanner"), c.IsPlanner());
 }
 
-QString cellsText(const CalendarModel &c)
+QString cellsText(CalendarModel &c)
 {
     QStringList cells;
     for (int i = 1; i <= kCellCount; ++i) {
         const CellRecord &cell = c.CellRecordOf(i);
+        const std::optional<QString> text = documentText(c.Cells(i).RtfText());
+        if (!text)
+            throw QmError(QStringLiteral("Cannot read the text of cell %1").arg(i));
         cells << OrderedObject()
                      .add(QStringLiteral("rTotal"), rectArray(cell.rTotal))
                      .add(QStringLiteral("rFree"), rectArray(cell.rFree))
                      .add(QStringLiteral("iDay"), cell.iDay)
+                     .add(QStringLiteral("text"), *text)
                      .compact();
     }
     return QStringLiteral("[\n    ") + cells.join(QStringLiteral(",\n    ")) + QStringLiteral("\n  ]");

@@ -1,12 +1,9 @@
 // quillmark-cli rtf2txt IN: the text of a rich-text file, as the plain text
 // writer writes it, in UTF-8 with a line feed after every paragraph.
 #include "cli/CliCommand.h"
+#include "cli/DocumentText.h"
 #include "cli/TextDocumentFile.h"
-#include "platform/Cp1252.h"
 #include "platform/QmError.h"
-#include "richtext/QmTextWriter.h"
-
-#include <QBuffer>
 
 namespace qm::cli {
 
@@ -18,18 +15,10 @@ int runRtf2Txt(const QStringList &arguments, CliIo &io)
     TQmRTFTextIo document;
     loadTextDocument(document, path);
 
-    QByteArray text;
-    QBuffer stream(&text);
-    stream.open(QIODevice::WriteOnly);
-    TQmTextWriter writer;
-    if (document.WriteDocument(&stream, &writer) != 0)
+    const std::optional<QString> text = documentText(document);
+    if (!text)
         throw QmError(QStringLiteral("Cannot read file %1").arg(path));
-    // The plain writer ends with a zero byte and separates paragraphs by
-    // carriage return and line feed.
-    text.chop(1);
-    text.replace("\r\n", "\n");
-    text.append('\n');
-    io.out << qm::fromCp1252(text);
+    io.out << *text;
     return kSuccess;
 }
 

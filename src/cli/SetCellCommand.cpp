@@ -3,8 +3,7 @@
 #include "cli/CalendarFiles.h"
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
-#include "platform/QmError.h"
-#include "richtext/ResultCode.h"
+#include "cli/TextDocumentFile.h"
 
 namespace qm::cli {
 namespace {
@@ -32,10 +31,8 @@ int runSetCell(const QStringList &arguments, CliIo &)
         throw UsageError(QStringLiteral("the cell number must be an integer from 1 to %1").arg(kCellCount));
 
     const std::unique_ptr<CalendarModel> calendar = CalendarOptions::read(parser).makeCalendar(files[0]);
-    TQmRTFTextIo text; // the format is detected; an empty file empties the cell
-    text.LoadFromFile(files[2]);
-    if (text.ResultCode() != qm::result::Success)
-        throw QmError(QStringLiteral("Cannot read file %1").arg(files[2]));
+    TQmRTFTextIo text; // an empty file empties the cell
+    loadTextDocument(text, files[2]);
     calendar->Cells(cell).SetRtfText(text);
     calendar->SaveCalendarToFile(files[3]);
     return kSuccess;

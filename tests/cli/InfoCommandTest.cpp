@@ -143,6 +143,7 @@ TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
         calendar.SetMainCalYear(2030);
         calendar.SetHeadersBorder(cbTop);
         TQmRtfStrings(calendar.Cells(2).RtfText()).Add("Dentist");
+        TQmRtfStrings(calendar.Cells(2).RtfText()).Add("caf\xe9 at 10");
     };
     const QString document = save("week.QMF", week);
     const QString styleSheet = save("week.qms", week);
@@ -152,6 +153,11 @@ TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
     EXPECT_EQ(json["MainCalYear"].toInt(), 2030);
     EXPECT_EQ(json["HeadersBorder"].toInt(), int(cbTop));
     EXPECT_TRUE(json["IsPlanner"].toBool());
+    // Each cell's text as rtf2txt prints it.
+    const QJsonArray cells = json["Cells"].toArray();
+    EXPECT_EQ(cells[1].toObject()["text"].toString(), "Dentist\ncaf\u00e9 at 10\n");
+    EXPECT_EQ(cells[0].toObject()["text"].toString(), "\n");
+    EXPECT_TRUE(m_out.contains("\"iDay\": 0, \"text\": \"Dentist\\ncaf\u00e9 at 10\\n\"}"));
 
     json = info({document, "--year", "2031", "--layout", "19"});
     EXPECT_EQ(json["MainCalYear"].toInt(), 2031);
