@@ -16,7 +16,8 @@ namespace {
 using wmf::Parameters;
 
 constexpr int MaxSavedStates = 256;
-constexpr int MaxFontPixels = 2048;
+/// Larger than any text of a picture in a cell; bounds the glyph caches.
+constexpr int MaxFontPixels = 512;
 constexpr int DefaultObjectCapacity = 16;
 
 // Text alignment bits.

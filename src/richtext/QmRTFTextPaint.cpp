@@ -324,6 +324,25 @@ int TQmRTFTextPaint::paintLineRange(int mode, int firstLine)
     if (IsEmpty())
         return 0; // an empty document paints nothing, not even its line's ground
 
+    std::vector<PaintedLine> lines;
+    const int next = linesThatFit(firstLine, lines);
+    if (mode == pmPaint && m_canvas && !lines.empty()) {
+        QPainter &painter = *m_canvas;
+        painter.save();
+        painter.setClipRect(QRect(m_origin.x(), m_origin.y(), LayoutWidth(), m_paintHeight), Qt::IntersectClip);
+        // All grounds first: a line's ground must not cover the descenders
+        // and underlines of the line above it.
+        for (const PaintedLine &painted : lines)
+            paintLineGround(painter, painted);
+        for (const PaintedLine &painted : lines)
+            paintLineContent(painter, painted);
+        painter.restore();
+    }
+    return next;
+}
+
+int TQmRTFTextPaint::linesThatFit(int firstLine, std::vector<PaintedLine> &lines)
+{
     TParagraph *paragraph = FirstParagraph();
     TTextLine *line = paragraph->firstLine();
     for (int skipped = 0; skipped < firstLine && paragraph; ++skipped) {
@@ -335,20 +354,6 @@ int TQmRTFTextPaint::paintLineRange(int mode, int firstLine)
     }
     if (!paragraph || firstLine < 0)
         return 0;
-
-    QPainter *painter = mode == pmPaint ? m_canvas : nullptr;
-    if (painter) {
-        painter->save();
-        painter->setClipRect(QRect(m_origin.x(), m_origin.y(), LayoutWidth(), m_paintHeight), Qt::IntersectClip);
-    }
-    struct RestorePainter {
-        QPainter *painter;
-        ~RestorePainter()
-        {
-            if (painter)
-                painter->restore();
-        }
-    } restorePainter{painter};
 
     const bool stopAtPages = m_printOptions & paint::PrintPageBreaks;
     const int firstTop = line->top;
@@ -366,10 +371,8 @@ int TQmRTFTextPaint::paintLineRange(int mode, int firstLine)
                 if (stopAtPages && pageStart)
                     return number;
             }
-            if (painter) {
-                const QPoint origin(m_origin.x() - m_scroll.x(), m_origin.y() + line->top - firstTop);
-                paintLine(*painter, *paragraph, *line, origin, selectedIndexes(*paragraph, *line));
-            }
+            const QPoint origin(m_origin.x() - m_scroll.x(), m_origin.y() + line->top - firstTop);
+            lines.push_back({paragraph, line, origin, selectedIndexes(*paragraph, *line)});
             ++number;
             // A first line taller than the area is painted alone.
             if (first && bottom > m_paintHeight)

@@ -202,7 +202,20 @@ private:
     SavedState saveState() const;
     void restoreState(const SavedState &state);
     void setOutputArea(int x, int y, int height, int width);
+    /// A line to paint, where, and which of its characters show as selected.
+    struct PaintedLine {
+        const TParagraph *paragraph = nullptr;
+        const TTextLine *line = nullptr;
+        QPoint origin;
+        std::pair<int, int> selected;
+    };
+    /// How a line's characters are drawn: advances with justification, and runs.
+    struct LineRuns;
+
     int paintLineRange(int mode, int firstLine);
+    /// Collects the lines from number `firstLine` that fit into the paint
+    /// height; returns the number of the first line left out, 0 at the end.
+    int linesThatFit(int firstLine, std::vector<PaintedLine> &lines);
     /// Sets one coordinate of the scroll position within [0, limit] and tells the handler.
     int scrollTo(int &position, int target, int limit);
 
@@ -228,9 +241,11 @@ private:
     void flagPageStarts();
 
     // Painting (QmRTFTextPaintDraw.cpp)
-    /// `selected` is the range of the line's characters shown as selected.
-    void paintLine(QPainter &painter, const TParagraph &paragraph, const TTextLine &line, QPoint origin,
-                   std::pair<int, int> selected);
+    LineRuns lineRuns(const PaintedLine &painted) const;
+    /// The line's background, shading and the backgrounds of its runs.
+    void paintLineGround(QPainter &painter, const PaintedLine &painted);
+    /// The line's text, decorations, objects and borders.
+    void paintLineContent(QPainter &painter, const PaintedLine &painted);
     void paintObject(QPainter &painter, const TTextObject *object, const TAttr &attr, QRect rect);
     void paintBorders(QPainter &painter, const TParagraph &paragraph, const TTextLine &line, QRect lineRect);
     /// Indexes [first, last) of the line's characters inside the visible selection.

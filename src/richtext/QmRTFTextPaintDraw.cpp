@@ -18,16 +18,6 @@ constexpr int DenseShading = 51;
 constexpr TColor clHighlight = TColor(0x8000000D);
 constexpr TColor clHighlightText = TColor(0x8000000E);
 
-/// One stretch of a line painted with one attribute: text characters of
-/// equal attributes, or a single tab, line break or object.
-struct Run {
-    int begin = 0;
-    int end = 0;
-    int x = 0;
-    int width = 0;
-    bool selected = false;
-};
-
 void drawDottedLine(QPainter &painter, int x, int y, int width, const QColor &color)
 {
     for (int dot = x; dot < x + width; dot += 3)
@@ -53,16 +43,82 @@ void drawEmptyObject(QPainter &painter, const QRect &rect, const QByteArray &fil
 
 } // namespace
 
-void TQmRTFTextPaint::paintLine(QPainter &painter, const TParagraph &paragraph, const TTextLine &line, QPoint origin,
-                                std::pair<int, int> selected)
+/// One stretch of a line painted with one attribute: text characters of
+/// equal attributes, or a single tab, line break or object.
+struct Run {
+    int begin = 0;
+    int end = 0;
+    int x = 0;
+    int width = 0;
+    bool selected = false;
+};
+
+struct TQmRTFTextPaint::LineRuns {
+    std::vector<int> advances; ///< each character's width plus its share of justification
+    std::vector<Run> runs;
+};
+
+TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) const
 {
+    const TTextLine &line = *painted.line;
+    const std::pair<int, int> selected = painted.selected;
+    LineRuns result;
+
+    // Justification spreads the line's extra width over its spaces but the last.
+    int spaces = 0;
+    for (int i = 0; i < line.length; ++i)
+        spaces += line.text()[i] == ' ';
+    const int gaps = spaces - 1;
+    const int perSpace = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra / gaps : 0;
+    int remainder = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra % gaps : 0;
+    int spaceNumber = 0;
+    result.advances.resize(size_t(line.length));
+    for (int i = 0; i < line.length; ++i) {
+        int width = attrAt(line, i).width;
+        if (line.text()[i] == ' ' && spaceNumber++ < gaps) {
+            width += perSpace;
+            if (remainder > 0) {
+                ++width;
+                --remainder;
+            }
+        }
+        result.advances[size_t(i)] = width;
+    }
+
+    const auto isSelected = [&](int i) { return i >= selected.first && i < selected.second; };
+    const auto standsAlone = [&](int i) {
+        const char code = line.text()[i];
+        return code == '\t' || code == '\n' || attrAt(line, i).has(TAttr::Object);
+    };
+    int x = painted.origin.x() + line.left;
+    for (int i = 0; i < line.length;) {
+        Run run{i, i + 1, x, result.advances[size_t(i)], isSelected(i)};
+        if (!standsAlone(i)) {
+            const TAttr first = attrAt(line, i);
+            while (run.end < line.length && !standsAlone(run.end) && attrAt(line, run.end).sameRun(first) &&
+                   isSelected(run.end) == run.selected) {
+                run.width += result.advances[size_t(run.end)];
+                ++run.end;
+            }
+        }
+        x += run.width;
+        i = run.end;
+        result.runs.push_back(run);
+    }
+    return result;
+}
+
+void TQmRTFTextPaint::paintLineGround(QPainter &painter, const PaintedLine &painted)
+{
+    const TParagraph &paragraph = *painted.paragraph;
+    const TTextLine &line = *painted.line;
     const TTextHeader &header = Header();
     const Column column = columnOf(paragraph);
-    const int top = origin.y();
+    const int top = painted.origin.y();
     const int height = line.height;
     const bool transparent = m_transparent || (m_paintFlags & paint::Transparent);
     const bool shaded = paragraph.shading > 0;
-    const QRect lineRect(origin.x() + column.left, top, std::max(column.width, 0), height);
+    const QRect lineRect(painted.origin.x() + column.left, top, std::max(column.width, 0), height);
 
     if (!transparent) {
         const TColor ground = (m_paintFlags & paint::WhiteBackground) ? clWhite : m_backgroundColor;
@@ -80,72 +136,32 @@ void TQmRTFTextPaint::paintLine(QPainter &painter, const TParagraph &paragraph, 
         painter.fillRect(QRect(left, top, right - left, height), toQColor(GetColorEntry(number)));
     }
 
-    // Justification spreads the line's extra width over its spaces but the last.
-    int spaces = 0;
-    for (int i = 0; i < line.length; ++i)
-        spaces += line.text()[i] == ' ';
-    const int gaps = spaces - 1;
-    const int perSpace = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra / gaps : 0;
-    int remainder = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra % gaps : 0;
-    int spaceNumber = 0;
-    std::vector<int> advances(size_t(line.length) + 1, 0);
-    for (int i = 0; i < line.length; ++i) {
-        const char code = line.text()[i];
-        int width = attrAt(line, i).width;
-        if (code == ' ' && spaceNumber++ < gaps) {
-            width += perSpace;
-            if (remainder > 0) {
-                ++width;
-                --remainder;
-            }
-        }
-        advances[size_t(i)] = width;
-    }
-
-    // Split into runs; backgrounds go first, so that no run paints over the
-    // overhang of the one before it.
-    std::vector<Run> runs;
-    int x = origin.x() + line.left;
-    for (int i = 0; i < line.length;) {
-        Run run{i, i + 1, x, advances[size_t(i)], i >= selected.first && i < selected.second};
-        const char code = line.text()[i];
-        const bool single = code == '\t' || code == '\n' || attrAt(line, i).has(TAttr::Object);
-        while (!single && run.end < line.length) {
-            const char next = line.text()[run.end];
-            const bool nextSelected = run.end >= selected.first && run.end < selected.second;
-            if (next == '\t' || next == '\n' || !attrAt(line, run.end).sameRun(attrAt(line, i)) ||
-                nextSelected != run.selected)
-                break;
-            run.width += advances[size_t(run.end)];
-            ++run.end;
-        }
-        x += run.width;
-        i = run.end;
-        runs.push_back(run);
-    }
-
-    for (const Run &run : runs) {
-        const TAttr &attr = attrAt(line, run.begin);
+    for (const Run &run : lineRuns(painted).runs) {
+        const TAttr attr = attrAt(line, run.begin);
         SelectAttr(attr);
-        QColor brush = m_run.brushColor;
-        if (run.selected)
-            brush = toQColor(clHighlight);
         // Text with a background colour of its own keeps it on paper too.
-        const bool fill = run.selected || (!transparent && !shaded) ||
-                          (attr.backgroundColor() != 0 && !attr.has(TAttr::KeepCanvasColors));
-        if (fill && run.width > 0)
-            painter.fillRect(QRect(run.x, top, run.width, height), brush);
+        const bool ownBackground = attr.backgroundColor() != 0 && !attr.has(TAttr::KeepCanvasColors);
+        if (run.width > 0 && (run.selected || (!transparent && !shaded) || ownBackground))
+            painter.fillRect(QRect(run.x, top, run.width, height),
+                             run.selected ? toQColor(clHighlight) : m_run.brushColor);
     }
+}
 
-    const int spaceAfter = line.next() ? 0 : header.twipsToPixelsY(paragraph.spaceAfter);
+void TQmRTFTextPaint::paintLineContent(QPainter &painter, const PaintedLine &painted)
+{
+    const TParagraph &paragraph = *painted.paragraph;
+    const TTextLine &line = *painted.line;
+    const int top = painted.origin.y();
+    const int spaceAfter = line.next() ? 0 : Header().twipsToPixelsY(paragraph.spaceAfter);
     const int baseline = top + line.baseline;
-    for (const Run &run : runs) {
-        const TAttr &attr = attrAt(line, run.begin);
+    const LineRuns runs = lineRuns(painted);
+    for (const Run &run : runs.runs) {
+        const TAttr attr = attrAt(line, run.begin);
         const char code = line.text()[run.begin];
         if (attr.has(TAttr::Object) && (code == 1 || code == 2)) {
             const TTextObject *object = FindObjectFor(code, attr);
             const int objectHeight = objectHeightPixels(object);
-            const int bottom = top + height - spaceAfter;
+            const int bottom = top + line.height - spaceAfter;
             paintObject(painter, object, attr, QRect(run.x, bottom - objectHeight, run.width, objectHeight));
             continue;
         }
@@ -167,11 +183,11 @@ void TQmRTFTextPaint::paintLine(QPainter &painter, const TParagraph &paragraph, 
         positions.reserve(run.end - run.begin);
         int offset = 0;
         for (int i = run.begin; i < run.end; ++i) {
-            if (attrAt(line, i).width > 0 || advances[size_t(i)] > 0) {
+            if (runs.advances[size_t(i)] > 0) {
                 glyphs.append(font->glyphs[quint8(line.text()[i])]);
                 positions.append(QPointF(offset, 0));
             }
-            offset += advances[size_t(i)];
+            offset += runs.advances[size_t(i)];
         }
         QGlyphRun glyphRun;
         glyphRun.setRawFont(font->rawFont);
@@ -187,8 +203,11 @@ void TQmRTFTextPaint::paintLine(QPainter &painter, const TParagraph &paragraph, 
             painter.fillRect(QRect(run.x, baseline + 1, run.width, 1), m_run.penColor);
     }
 
-    if (paragraph.isBordered())
-        paintBorders(painter, paragraph, line, lineRect);
+    if (paragraph.isBordered()) {
+        const Column column = columnOf(paragraph);
+        paintBorders(painter, paragraph, line,
+                     QRect(painted.origin.x() + column.left, top, std::max(column.width, 0), line.height));
+    }
 }
 
 int TQmRTFTextPaint::objectHeightPixels(const TTextObject *object) const
