@@ -21,24 +21,6 @@ bool hasStyleSheetExtension(const QString &path)
     return QFileInfo(path).suffix().compare(styleSheetSuffix, Qt::CaseInsensitive) == 0;
 }
 
-// The calendar engine gains its style-sheet streams in a change of its own;
-// until then saving and loading fail as a file that cannot be written or read.
-template <typename Calendar> void saveStyleSheet(Calendar &calendar, const QString &path)
-{
-    if constexpr (requires { calendar.SaveStyleSheetToFile(path); })
-        calendar.SaveStyleSheetToFile(path);
-    else
-        throw QmError(QStringLiteral("Cannot create file ") + path);
-}
-
-template <typename Calendar> void loadStyleSheet(Calendar &calendar, const QString &path)
-{
-    if constexpr (requires { calendar.LoadStyleSheetFromFile(path); })
-        calendar.LoadStyleSheetFromFile(path);
-    else
-        throw QmError(QStringLiteral("Cannot open file ") + path);
-}
-
 } // namespace
 
 void TCalendarProperties::OkButtonClick()
@@ -77,7 +59,7 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
         return;
     }
     try {
-        saveStyleSheet(preview(), path);
+        preview().SaveStyleSheetToFile(path);
     } catch (const QmError &error) {
         qm::Prompts::instance().showError(error.message());
     }
@@ -99,7 +81,7 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
     }
     m_updating = true;
     try {
-        loadStyleSheet(preview(), path);
+        preview().LoadStyleSheetFromFile(path);
     } catch (const std::exception &) {
         qm::Prompts::instance().ShowInformation(
             QStringLiteral("Unable to open ") + path +

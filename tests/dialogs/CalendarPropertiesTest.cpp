@@ -765,3 +765,41 @@ TEST_F(CalendarPropertiesTest, PlacementIsRestoredOnOpeningAndStoredOnClosing)
     openOn(loFullCalendar);
     EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(left, top));
 }
+
+TEST_F(CalendarPropertiesTest, SavedStyleSheetLoadsBackIntoThePreviewAndItsControls)
+{
+    openOn(loMC24MonthLS);
+    const QString path = m_folder.filePath(QStringLiteral("mine.qms"));
+    ScriptedPrompts prompts;
+    prompts.answerFile(path); // a lower-case extension is accepted
+    control<QPushButton>("SaveAsStyleSheetButton")->click();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), preview().StyleSheetBytes());
+
+    control<QPushButton>("Defaultbutton")->click();
+    ASSERT_EQ(preview().CalendarLayout(), loFCMinisInTitleLS);
+    prompts.answerFile(path);
+    control<QPushButton>("LoadStyleSheetButton")->click();
+
+    EXPECT_TRUE(prompts.messages().isEmpty());
+    EXPECT_EQ(preview().CalendarLayout(), loMC24MonthLS);
+    EXPECT_EQ(preview().GetMonthName(12), QStringLiteral("Decembre"));
+    EXPECT_EQ(control<QListWidget>("LayoutList")->currentRow(), 6);
+    EXPECT_EQ(control<RadioGroup>("rOrientation")->ItemIndex(), 1);
+    EXPECT_EQ(control<TColorButton>("TitleBGColor")->Color(), qm::clYellow);
+    EXPECT_FALSE(dialog->FUpdating());
+}
+
+TEST_F(CalendarPropertiesTest, StyleSheetThatCannotBeWrittenIsReportedAndTheDialogStays)
+{
+    openOn(loFullCalendar);
+    ScriptedPrompts prompts;
+    const QString path = m_folder.filePath(QStringLiteral("missing folder/mine.QMS"));
+    prompts.answerFile(path);
+    control<QPushButton>("SaveAsStyleSheetButton")->click();
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(prompts.messages().first().startsWith(QStringLiteral("Cannot create file")))
+        << prompts.messages().first().toStdString();
+    EXPECT_TRUE(dialog->isVisible());
+}
