@@ -4,11 +4,35 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace qm {
 namespace {
 
 constexpr quint8 ScreenOptions = 0;
 constexpr quint8 PaperOptions = paint::PrintTransparent;
+
+/// The cell image, one pixel wider and higher than the free rectangle,
+/// stretched into it the way a stretch that keeps black on white does: the
+/// row and the column that fall out are combined (AND) with their
+/// neighbours, so that no stroke of the text is lost.
+QImage stretchIntoFreeRectangle(const QImage &cell)
+{
+    const int width = cell.width() - 1;
+    const int height = cell.height() - 1;
+    QImage result = cell.copy(0, 0, width, height);
+    if (result.isNull())
+        return result;
+    for (int y = 0; y < height; ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(result.scanLine(y));
+        row[width - 1] &= reinterpret_cast<const QRgb *>(cell.constScanLine(y))[width];
+    }
+    const QRgb *lastRow = reinterpret_cast<const QRgb *>(cell.constScanLine(height));
+    QRgb *bottom = reinterpret_cast<QRgb *>(result.scanLine(height - 1));
+    for (int x = 0; x <= width; ++x)
+        bottom[std::min(x, width - 1)] &= lastRow[x];
+    return result;
+}
 
 } // namespace
 
@@ -18,7 +42,7 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
                                     int pixelsPerInch, Options options)
 {
     const QSize size(free.width() + 1, free.height() + 1);
-    if (size.isEmpty())
+    if (free.width() <= 0 || free.height() <= 0)
         return false;
     if (document.IsEmpty()) {
         // What stretching a white cell image gives, without painting it.
@@ -42,7 +66,7 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
         QPainter cell(&m_cellImage);
         m_cellPainter.PaintLines(&cell, 0, TQmRTFTextPaint::pmPaint, 0, size.height(), size.width(), 0);
         cell.end();
-        page.drawImage(free.toQRect(), m_cellImage);
+        page.drawImage(free.toQRect().topLeft(), stretchIntoFreeRectangle(m_cellImage));
         return true;
     } catch (...) {
         return false;

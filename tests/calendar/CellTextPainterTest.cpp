@@ -120,6 +120,40 @@ TEST(CellText, TextThatDoesNotFitEndsAfterTheLastWholeLine)
     EXPECT_EQ(pixelsNotOf(page, QRect(110, 0, 10, 120), Qt::yellow), 0);
 }
 
+TEST(CellText, StretchingIntoTheFreeRectangleLosesNoStroke)
+{
+    // A picture as large as the cell image, framed in black: the frame's
+    // last row and column fall out of the free rectangle and must be kept.
+    TQmRTFTextIo document;
+    setText(document, 0);
+    QImage framed(41, 21, QImage::Format_RGB32);
+    framed.fill(Qt::white);
+    QPainter frame(&framed);
+    frame.setPen(Qt::black);
+    frame.drawRect(0, 0, 40, 20);
+    frame.end();
+    TTextObject *object = document.CreateObject(Graphic::fromBitmap(framed), TQmRTFText::AutomaticTag);
+    object->width = 41 * 15;
+    object->height = 21 * 15;
+    TAttr attr;
+    attr.flags = TAttr::Object;
+    attr.tag = object->tag;
+    document.AppendCharacter(document.FirstParagraph(), document.FirstParagraph()->firstLine(), 1, attr, 60);
+
+    QImage page(60, 40, QImage::Format_RGB32);
+    page.fill(Qt::yellow);
+    QPainter canvas(&page);
+    CellTextPainter painter;
+    ASSERT_TRUE(painter.paintOnScreen(canvas, document, TRect{10, 10, 50, 30}, 100, 96,
+                                      CellTextPainter::Options::SetForMonthGrid));
+    canvas.end();
+    for (const QRect &edge : {QRect(10, 10, 40, 1), QRect(10, 29, 40, 1), QRect(10, 10, 1, 20), QRect(49, 10, 1, 20)})
+        EXPECT_EQ(pixelsNotOf(page, edge, Qt::black), 0) << edge.x() << "," << edge.y();
+    EXPECT_EQ(pixelsNotOf(page, QRect(11, 11, 38, 18), Qt::white), 0);
+    EXPECT_EQ(pixelsNotOf(page, QRect(0, 30, 60, 10), Qt::yellow), 0);
+    EXPECT_EQ(pixelsNotOf(page, QRect(50, 0, 10, 40), Qt::yellow), 0);
+}
+
 TEST(CellText, PaperKeepsTheCellBackgroundUnderMonthGridText)
 {
     TQmRTFTextIo document;
