@@ -1,16 +1,15 @@
-// Calendar documents are read and written by the calendar. It cannot do
-// either yet, and the window says so instead of pretending.
+// Calendar documents are read and written by the calendar itself.
 
 #include "CalendarMain.h"
 
-#include "platform/QmError.h"
+#include "calendar/CalendarModel.h"
 
-void TCalendarMain::readCalendarDocument(const QString &)
+void TCalendarMain::readCalendarDocument(const QString &fileName)
 {
-    throw QmError(QStringLiteral("This build of Quillmark cannot read calendar documents yet"));
+    calendar().LoadCalendarFromFile(fileName);
 }
 
-void TCalendarMain::writeCalendarDocument(const QString &)
+void TCalendarMain::writeCalendarDocument(const QString &fileName)
 {
-    throw QmError(QStringLiteral("This build of Quillmark cannot write calendar documents yet"));
+    calendar().SaveCalendarToFile(fileName);
 }
