@@ -66,6 +66,9 @@ constexpr Keyword Keywords[] = {
     {"b",          Property, Bold, 1, Variable},
     {"i",          Property, Italic, 1, Variable},
     {"ul",         Property, Underline, 1, Variable},
+    // Word processors end underlining with \ulnone rather than \ul0; without
+    // it, everything after the first underlined word would stay underlined.
+    {"ulnone",     Property, Underline, 0, Fixed},
     {"strike",     Property, StrikeOut, 1, Variable},
     {"uldb",       Property, DoubleUnderline, 1, Variable},
     {"shad",       Property, Shadow, 1, Variable},

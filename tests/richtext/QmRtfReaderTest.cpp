@@ -118,6 +118,7 @@ TEST(QmRtfReaderTest, CharacterAttributes)
         {"background colour", "\\cf2\\cb5 x", 10, 0x52, 0, 0},
         {"bold, italic, underline, strike-out", "\\b\\i\\ul\\strike x", 10, 0, 0x0F, 0},
         {"bold off", "\\b\\b0 x", 10, 0, 0, 0},
+        {"underline ended the word processors' way", "\\ul a\\ulnone x", 10, 0, 0, 0},
         {"double underline is a hyperlink", "\\uldb x", 10, 0, TAttr::Hyperlink, 0},
         {"shadow is protected text", "\\shad x", 10, 0, TAttr::Protected, 0},
         {"hidden", "\\v x", 10, 0, TAttr::Hidden, 0},
