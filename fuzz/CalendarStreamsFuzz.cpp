@@ -1,6 +1,7 @@
 // Loads any bytes as a calendar document and as a style sheet, through the
-// same stream entry points the file functions use. A load may fail with a
-// message; it must never crash, leak or read out of bounds.
+// same stream entry points the file functions use, and saves what loaded. A
+// load may fail with a message; it must never crash, leak or read out of
+// bounds.
 #include "calendar/CalendarModel.h"
 #include "platform/Environment.h"
 #include "platform/QmError.h"
@@ -34,7 +35,10 @@ void loadWith(void (CalendarModel::*load)(QIODevice &), const std::uint8_t *data
     try {
         (calendar.*load)(buffer);
     } catch (const QmError &) {
+        return; // a failure the user is told about, not a fault
     }
+    // Whatever loads must save again.
+    calendar.CalendarDocumentBytes();
 }
 
 } // namespace

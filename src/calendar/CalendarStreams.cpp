@@ -49,10 +49,18 @@ int marginHundredths(float inches)
     return roundHalfEven(double(inches) * 100);
 }
 
+/// Margins lie within a hundred inches either way: farther off any paper, the
+/// page geometry computed from them would overflow.
+constexpr qint32 kMarginLimitHundredths = 100 * 100;
+
 float marginInches(ValueReader &reader)
 {
-    return float(reader.readInteger() * 0.01);
+    return float(reader.readInteger(-kMarginLimitHundredths, kMarginLimitHundredths) * 0.01);
 }
+
+/// The largest font size a font dialog offers; far larger sizes overflow the
+/// geometry computed from the font's height.
+constexpr qint32 kFontSizeLimit = 1638;
 
 /// Enumerations are stored as their ordinals; an ordinal the type does not
 /// have would reach the drawing code as a value it cannot draw.
@@ -159,7 +167,7 @@ void CalendarModel::SaveStyleSheetToFile(const QString &fileName) const
 void CalendarModel::ReadFont(ValueReader &reader, FontSpec &font)
 {
     font.name = reader.readString().left(255);
-    font.size = reader.readInteger();
+    font.size = reader.readInteger(-kFontSizeLimit, kFontSizeLimit);
     font.style = {};
     for (FontStyle style : {FontStyle::Bold, FontStyle::Italic, FontStyle::Underline, FontStyle::StrikeOut}) {
         if (reader.readBoolean())

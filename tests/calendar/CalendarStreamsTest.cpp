@@ -371,6 +371,19 @@ TEST(CalendarStreams, SettingsTheProgramCannotDrawAreRefused)
         BAD_VALUE(MainCalMonth, 13),
         BAD_VALUE(MainCalYear, 0),
         BAD_VALUE(MainCalYear, 10000),
+        // Farther off the paper than this, the page geometry overflows.
+        BAD_VALUE(LeftMarginInch, 100.01f),
+        BAD_VALUE(BottomMarginInch, -100.01f),
+        {"TitleFont size 1639",
+         [](CalendarModel &m) {
+             m.SetTitleFont({"Arial", 1639});
+         },
+         [](const CalendarModel &m) { return m.TitleFont().size; }},
+        {"MiniCellFont size -1639",
+         [](CalendarModel &m) {
+             m.SetMiniCellFont({"Arial", -1639});
+         },
+         [](const CalendarModel &m) { return m.MiniCellFont().size; }},
     };
     for (const auto &row : rows) {
         CalendarModel source;
@@ -382,9 +395,14 @@ TEST(CalendarStreams, SettingsTheProgramCannotDrawAreRefused)
         EXPECT_EQ(row.value(target), before) << row.name;
     }
 
-    // An orientation the layout contradicts, and any day, are read as they are.
+    // An orientation the layout contradicts, any day, and margins and font
+    // sizes up to their limits are read as they are.
     CalendarModel source;
     source.SetMainCalDay(99);
+    source.SetRightMarginInch(100.f);
+    source.SetTopMarginInch(-100.f);
+    source.SetCellFont({"Arial", 1638});
+    source.SetHeadersFont({"Arial", -1638});
     QByteArray bytes = source.CalendarDocumentBytes();
     bytes[8] = char(coLandscape);
     CalendarModel target;
@@ -393,6 +411,10 @@ TEST(CalendarStreams, SettingsTheProgramCannotDrawAreRefused)
     load(target, bytes);
     EXPECT_EQ(target.MainCalDay(), 99);
     EXPECT_EQ(target.CalendarOrientation(), coPortrait);
+    EXPECT_EQ(target.RightMarginInch(), 100.f);
+    EXPECT_EQ(target.TopMarginInch(), -100.f);
+    EXPECT_EQ(target.CellFont().size, 1638);
+    EXPECT_EQ(target.HeadersFont().size, -1638);
 }
 
 TEST(CalendarStreams, DamagedDocumentsFailWithTheStreamingMessages)
