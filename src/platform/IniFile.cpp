@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
+#include "AtomicWrite.h"
 #include "QmError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -43,15 +43,14 @@ void save(const QString &fileName, const Contents &contents)
     const QString failure = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(fileName));
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
         throw QmError(failure);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw QmError(failure);
     QString text;
     for (const QString &line : contents.lines)
         text += line + contents.lineBreak;
-    file.write(text.toUtf8());
-    if (!file.commit())
+    try {
+        writeFileAtomically(fileName, text.toUtf8());
+    } catch (const QmError &) {
         throw QmError(failure);
+    }
 }
 
 std::optional<QString> sectionNameOf(const QString &line)

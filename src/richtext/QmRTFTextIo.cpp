@@ -347,7 +347,9 @@ void TQmRTFTextIo::SaveToFile(const QString &fileName)
     } restore{*this, saveFormat};
 
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write cut short by a full disk fails the writer
+    // and the file is never committed truncated.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw QmError(QStringLiteral("Cannot create file %1").arg(fileName));
     m_forceRtf = true;
     SaveToStream(&file);
