@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FontSpec.h"
+#include "platform/FontDescription.h"
 
 #include <QMainWindow>
 
@@ -48,7 +48,7 @@ public:
     bool ShowHints() const { return m_showHints; }
     const QString &IconFileName() const { return m_iconFileName; }
     /// The default editor font as the preferences hold it.
-    const qm::FontSpec &DefaultFont() const { return m_defaultFont; }
+    const qm::FontDescription &DefaultFont() const { return m_defaultFont; }
     TMRUFileList *RecentFiles() const { return m_recentFiles; }
     TCalendarPanel *CalendarPanel() const { return m_calendarPanel; }
 
@@ -160,7 +160,7 @@ private:
     bool m_propertiesAccepted = false;
     bool m_showHints = true;
     QString m_iconFileName;
-    qm::FontSpec m_defaultFont;
+    qm::FontDescription m_defaultFont;
     TMRUFileList *m_recentFiles = nullptr;
 
     // Components.

@@ -24,7 +24,7 @@ int readZoom(const qm::IniFile &ini, const QString &key, int defaultZoom)
     return zoom >= smallestZoom && zoom <= largestZoom ? zoom : defaultZoom;
 }
 
-void readStyle(const qm::IniFile &ini, const QString &key, qm::FontStyle style, qm::FontSpec &font)
+void readStyle(const qm::IniFile &ini, const QString &key, qm::FontStyle style, qm::FontDescription &font)
 {
     font.style.setFlag(style, ini.readBool(fontSection, key, false));
 }

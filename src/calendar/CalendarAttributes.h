@@ -4,7 +4,7 @@
 #include "calendar/Rect.h"
 #include "platform/Color.h"
 #include "platform/DateTime.h"
-#include "platform/FontSpec.h"
+#include "platform/FontDescription.h"
 
 #include <QString>
 
@@ -35,13 +35,13 @@ struct TCalendarAttributes {
     TCalendarNumberPosition numberPosition = cnpCenter;
     int startOfWeek = 1;
     TCalBorderStyle calendarBorder = cbAll;
-    qm::FontSpec titleFont;
+    qm::FontDescription titleFont;
     bool showYear = true;
-    qm::FontSpec headersFont;
+    qm::FontDescription headersFont;
     TCalBorderStyle headersBorder = cbAll;
     TCalHeadersStyle headersStyle = dsThreeChars;
     TColor headersBackgroundColor = qm::clWhite;
-    qm::FontSpec cellFont;
+    qm::FontDescription cellFont;
     TCalBorderStyle cellBorder = cbAll;
     std::array<QString, 12> monthNames;
     std::array<QString, 7> dayNames; // Sunday first

@@ -67,7 +67,7 @@ void drawGridLines(Canvas &canvas, const TCalendarAttributes &attr, const MonthG
 
 } // namespace
 
-void SetCanvasFont(Canvas &canvas, const FontSpec &font)
+void SetCanvasFont(Canvas &canvas, const FontDescription &font)
 {
     canvas.setFont(font);
 }

@@ -12,7 +12,7 @@
 
 namespace qm {
 
-void SetCanvasFont(Canvas &canvas, const FontSpec &font);
+void SetCanvasFont(Canvas &canvas, const FontDescription &font);
 
 /// Lines along `rect` taken as corner coordinates: the closed outline
 /// (cbAll), the top edge, the bottom edge, both, or nothing.

@@ -12,9 +12,9 @@ using namespace qm;
 
 namespace {
 
-FontSpec makeFont(int size, FontStyles style, TColor color = clWindowText)
+FontDescription makeFont(int size, FontStyles style, TColor color = clWindowText)
 {
-    return FontSpec{QStringLiteral("Times New Roman"), size, style, color};
+    return FontDescription{QStringLiteral("Times New Roman"), size, style, color};
 }
 
 } // namespace
@@ -189,7 +189,7 @@ void CalendarModel::AssignStyle(const CalendarModel &source)
     RecalcLayout(MiniFonts::Keep);
 }
 
-bool CalendarModel::SameFont(const FontSpec &a, const FontSpec &b)
+bool CalendarModel::SameFont(const FontDescription &a, const FontDescription &b)
 {
     return a.name == b.name && a.style == b.style && a.color == b.color;
 }

@@ -67,18 +67,18 @@ public:
     TColor MiniCalBGColor() const { return m_miniCalBGColor; }
     void SetMiniCalBGColor(TColor value) { setAndRepaint(m_miniCalBGColor, value); }
 
-    const qm::FontSpec &TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const qm::FontSpec &value) { setFont(m_titleFont, value); }
-    const qm::FontSpec &HeadersFont() const { return m_headersFont; }
-    void SetHeadersFont(const qm::FontSpec &value) { setFont(m_headersFont, value); }
-    const qm::FontSpec &CellFont() const { return m_cellFont; }
-    void SetCellFont(const qm::FontSpec &value) { setFont(m_cellFont, value); }
-    const qm::FontSpec &MiniTitleFont() const { return m_miniTitleFont; }
-    void SetMiniTitleFont(const qm::FontSpec &value) { setFont(m_miniTitleFont, value); }
-    const qm::FontSpec &MiniHeadersFont() const { return m_miniHeadersFont; }
-    void SetMiniHeadersFont(const qm::FontSpec &value) { setFont(m_miniHeadersFont, value); }
-    const qm::FontSpec &MiniCellFont() const { return m_miniCellFont; }
-    void SetMiniCellFont(const qm::FontSpec &value) { setFont(m_miniCellFont, value); }
+    const qm::FontDescription &TitleFont() const { return m_titleFont; }
+    void SetTitleFont(const qm::FontDescription &value) { setFont(m_titleFont, value); }
+    const qm::FontDescription &HeadersFont() const { return m_headersFont; }
+    void SetHeadersFont(const qm::FontDescription &value) { setFont(m_headersFont, value); }
+    const qm::FontDescription &CellFont() const { return m_cellFont; }
+    void SetCellFont(const qm::FontDescription &value) { setFont(m_cellFont, value); }
+    const qm::FontDescription &MiniTitleFont() const { return m_miniTitleFont; }
+    void SetMiniTitleFont(const qm::FontDescription &value) { setFont(m_miniTitleFont, value); }
+    const qm::FontDescription &MiniHeadersFont() const { return m_miniHeadersFont; }
+    void SetMiniHeadersFont(const qm::FontDescription &value) { setFont(m_miniHeadersFont, value); }
+    const qm::FontDescription &MiniCellFont() const { return m_miniCellFont; }
+    void SetMiniCellFont(const qm::FontDescription &value) { setFont(m_miniCellFont, value); }
 
     float LeftMarginInch() const { return m_leftMarginInch; }
     void SetLeftMarginInch(float value) { setAndRecalc(m_leftMarginInch, value); }
@@ -186,7 +186,7 @@ public:
     /// in their line layouts.
     bool SameStyle(const CalendarModel &other) const;
     /// Fonts agree when name, style and colour do; the size is not compared.
-    static bool SameFont(const qm::FontSpec &a, const qm::FontSpec &b);
+    static bool SameFont(const qm::FontDescription &a, const qm::FontDescription &b);
     /// The settings of a new calendar, dated today.
     void SetDefaults();
 
@@ -229,8 +229,8 @@ public:
     void WriteStyle(qm::ValueWriter &writer) const;
     void ReadStyle(qm::ValueReader &reader);
     /// A font as seven values: name, size, bold, italic, underline, strike-out, colour.
-    static void WriteFont(qm::ValueWriter &writer, const qm::FontSpec &font);
-    static void ReadFont(qm::ValueReader &reader, qm::FontSpec &font);
+    static void WriteFont(qm::ValueWriter &writer, const qm::FontDescription &font);
+    static void ReadFont(qm::ValueReader &reader, qm::FontDescription &font);
 
     // Drawing. None of these throws for any settings.
 
@@ -278,7 +278,7 @@ private:
     }
     // Fonts are copied and always repaint: a caller may re-set a font it has
     // changed elsewhere and expects to see the change.
-    void setFont(qm::FontSpec &field, const qm::FontSpec &value)
+    void setFont(qm::FontDescription &field, const qm::FontDescription &value)
     {
         field = value;
         repaint();
@@ -306,12 +306,12 @@ private:
     TColor m_headersBGColor = qm::clWhite;
     TColor m_miniHeadersBGColor = qm::clWhite;
     TColor m_miniCalBGColor = qm::clWhite;
-    qm::FontSpec m_titleFont;
-    qm::FontSpec m_headersFont;
-    qm::FontSpec m_cellFont;
-    qm::FontSpec m_miniTitleFont;
-    qm::FontSpec m_miniHeadersFont;
-    qm::FontSpec m_miniCellFont;
+    qm::FontDescription m_titleFont;
+    qm::FontDescription m_headersFont;
+    qm::FontDescription m_cellFont;
+    qm::FontDescription m_miniTitleFont;
+    qm::FontDescription m_miniHeadersFont;
+    qm::FontDescription m_miniCellFont;
     float m_leftMarginInch = 0.25f;
     float m_topMarginInch = 0.25f;
     float m_rightMarginInch = 0.25f;

@@ -17,9 +17,9 @@ using namespace qm;
 
 namespace {
 
-FontSpec scaledFont(const FontSpec &font, const DrawingTarget &target)
+FontDescription scaledFont(const FontDescription &font, const DrawingTarget &target)
 {
-    FontSpec scaled = font;
+    FontDescription scaled = font;
     scaled.size = target.fontSize(font.size);
     return scaled;
 }

@@ -73,7 +73,7 @@ template <typename Enum> Enum readEnum(ValueReader &reader, Enum last)
 
 // Saving ------------------------------------------------------------------
 
-void CalendarModel::WriteFont(ValueWriter &writer, const FontSpec &font)
+void CalendarModel::WriteFont(ValueWriter &writer, const FontDescription &font)
 {
     writer.writeString(font.name);
     writer.writeInteger(font.size);
@@ -164,7 +164,7 @@ void CalendarModel::SaveStyleSheetToFile(const QString &fileName) const
 // Values go straight into the fields: no repaint, no layout, and no line
 // layout resetting the borders the file gives one by one.
 
-void CalendarModel::ReadFont(ValueReader &reader, FontSpec &font)
+void CalendarModel::ReadFont(ValueReader &reader, FontDescription &font)
 {
     font.name = reader.readString().left(255);
     font.size = reader.readInteger(-kFontSizeLimit, kFontSizeLimit);

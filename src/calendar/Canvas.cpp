@@ -8,7 +8,7 @@ Canvas::Canvas(QPainter &painter, int fontPixelsPerInch)
     , m_metrics(QFontMetrics(painter.font()))
 {}
 
-void Canvas::setFont(const FontSpec &font)
+void Canvas::setFont(const FontDescription &font)
 {
     QFont qfont = font.toQFont(m_fontPixelsPerInch);
     // Unhinted outlines scale linearly, so that screen, bitmap and paper agree

@@ -2,7 +2,7 @@
 
 #include "calendar/Rect.h"
 #include "platform/Color.h"
-#include "platform/FontSpec.h"
+#include "platform/FontDescription.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -34,7 +34,7 @@ public:
     int fontPixelsPerInch() const { return m_fontPixelsPerInch; }
 
     /// Selects the font and makes its colour the text colour.
-    void setFont(const FontSpec &font);
+    void setFont(const FontDescription &font);
     const QFontMetrics &fontMetrics() const { return *m_metrics; }
     void setBrushColor(TColor color) { m_brush = toQColor(color); }
 

@@ -59,7 +59,7 @@ template <std::size_t N> QJsonArray nameArray(const std::array<QString, N> &name
     return array;
 }
 
-OrderedObject fontObject(const FontSpec &font)
+OrderedObject fontObject(const FontDescription &font)
 {
     OrderedObject object;
     object.add(QStringLiteral("Name"), font.name)

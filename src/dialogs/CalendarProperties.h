@@ -2,7 +2,7 @@
 
 #include "dialogs/LanguageNames.h"
 #include "platform/Color.h"
-#include "platform/FontSpec.h"
+#include "platform/FontDescription.h"
 
 #include <QDialog>
 
@@ -109,8 +109,8 @@ protected:
 private:
     /// How the dialog reads and writes one of the calendar's six fonts.
     struct FontProperty {
-        const qm::FontSpec &(CalendarModel::*read)() const;
-        void (CalendarModel::*write)(const qm::FontSpec &);
+        const qm::FontDescription &(CalendarModel::*read)() const;
+        void (CalendarModel::*write)(const qm::FontDescription &);
     };
 
     CalendarModel &preview() const;

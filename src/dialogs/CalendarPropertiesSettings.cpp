@@ -146,7 +146,7 @@ void TCalendarProperties::SetButtons()
 
 void TCalendarProperties::chooseFont(const FontProperty &font)
 {
-    qm::FontSpec chosen = (preview().*font.read)();
+    qm::FontDescription chosen = (preview().*font.read)();
     if (qm::Prompts::instance().chooseFont(chosen))
         (preview().*font.write)(chosen);
     repaintPreview();

@@ -112,13 +112,13 @@ QString DesktopPrompts::getSaveFileName(const qm::FileDialogRequest &request)
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
-bool DesktopPrompts::chooseFont(qm::FontSpec &font)
+bool DesktopPrompts::chooseFont(qm::FontDescription &font)
 {
     FontColorDialog dialog(dialogParent());
-    dialog.setFontSpec(font);
+    dialog.setFontDescription(font);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    font = dialog.fontSpec();
+    font = dialog.fontDescription();
     return true;
 }
 

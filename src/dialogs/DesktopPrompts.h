@@ -14,7 +14,7 @@ public:
     void showError(const QString &text) override;
     QString getOpenFileName(const qm::FileDialogRequest &request) override;
     QString getSaveFileName(const qm::FileDialogRequest &request) override;
-    bool chooseFont(qm::FontSpec &font) override;
+    bool chooseFont(qm::FontDescription &font) override;
     std::optional<TColor> chooseColor(qm::ColorRequest &request) override;
 
     /// A Qt filter whose patterns match either case, as the program's own

@@ -14,7 +14,7 @@
 
 namespace {
 
-QFont toPointFont(const qm::FontSpec &source)
+QFont toPointFont(const qm::FontDescription &source)
 {
     QFont font(source.name);
     font.setPointSize(source.size > 0 ? source.size : 10);
@@ -73,7 +73,7 @@ void FontColorDialog::showSampleColor()
     }
 }
 
-void FontColorDialog::setFontSpec(const qm::FontSpec &font)
+void FontColorDialog::setFontDescription(const qm::FontDescription &font)
 {
     m_given = font;
     QFont shown = toPointFont(font);
@@ -86,10 +86,10 @@ void FontColorDialog::setFontSpec(const qm::FontSpec &font)
     showSampleColor();
 }
 
-qm::FontSpec FontColorDialog::fontSpec() const
+qm::FontDescription FontColorDialog::fontDescription() const
 {
     const QFont chosen = m_fonts->currentFont();
-    qm::FontSpec font = m_given;
+    qm::FontDescription font = m_given;
     const bool newFace = chosen.family() != m_shown.family();
     if (newFace)
         font.name = chosen.family();

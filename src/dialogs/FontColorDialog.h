@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FontSpec.h"
+#include "platform/FontDescription.h"
 
 #include <QDialog>
 
@@ -18,9 +18,9 @@ class FontColorDialog : public QDialog
 public:
     explicit FontColorDialog(QWidget *parent = nullptr);
 
-    void setFontSpec(const qm::FontSpec &font);
+    void setFontDescription(const qm::FontDescription &font);
     /// The font as chosen: the fields the user did not touch keep their values.
-    qm::FontSpec fontSpec() const;
+    qm::FontDescription fontDescription() const;
 
     QFontDialog *fontChooser() const { return m_fonts; }
     TColorButton *colorButton() const { return m_color; }
@@ -30,6 +30,6 @@ private:
 
     QFontDialog *m_fonts = nullptr;
     TColorButton *m_color = nullptr;
-    qm::FontSpec m_given;
+    qm::FontDescription m_given;
     QFont m_shown; // what the chooser showed for m_given
 };

@@ -14,7 +14,7 @@ public:
     void showError(const QString &text) override { report(text); }
     QString getOpenFileName(const FileDialogRequest &) override { return {}; }
     QString getSaveFileName(const FileDialogRequest &) override { return {}; }
-    bool chooseFont(FontSpec &) override { return false; }
+    bool chooseFont(FontDescription &) override { return false; }
     std::optional<TColor> chooseColor(ColorRequest &) override { return std::nullopt; }
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Color.h"
-#include "FontSpec.h"
+#include "FontDescription.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,7 +49,7 @@ public:
     virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
 
     /// Lets the user change `font`; false when cancelled (font unchanged).
-    virtual bool chooseFont(FontSpec &font) = 0;
+    virtual bool chooseFont(FontDescription &font) = 0;
     /// Lets the user pick a colour; nothing when cancelled. Custom colours may
     /// be changed by the dialog in either case.
     virtual std::optional<TColor> chooseColor(ColorRequest &request) = 0;

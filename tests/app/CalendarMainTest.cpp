@@ -153,7 +153,7 @@ TEST_F(CalendarMainTest, PreferencesAreReadWithTheirDefaultsAndBadValues)
     preferences.writeString(QStringLiteral("Default Font"), QStringLiteral("Color"), QStringLiteral("255"));
     preferences.writeString(QStringLiteral("Hints"), QStringLiteral("On"), QStringLiteral("0"));
     TCalendarMain &window = start();
-    const qm::FontSpec font = window.DefaultFont();
+    const qm::FontDescription font = window.DefaultFont();
     EXPECT_EQ(font.name, QStringLiteral("Courier New"));
     EXPECT_EQ(font.size, 10);
     EXPECT_EQ(font.style, qm::FontStyles(qm::FontStyle::StrikeOut | qm::FontStyle::Bold));

@@ -46,8 +46,8 @@ TEST(CalendarModel, ANewCalendarHasTheDocumentedDefaults)
     EXPECT_EQ(model.MiniHeadersBorder(), cbBottom);
     EXPECT_EQ(model.MiniCellBorder(), cbNone);
     EXPECT_FLOAT_EQ(model.LeftMarginInch(), 0.25f);
-    EXPECT_EQ(model.TitleFont(), (FontSpec{"Times New Roman", 26, FontStyle::Bold, clWindowText}));
-    EXPECT_EQ(model.MiniHeadersFont(), (FontSpec{"Times New Roman", 8, {}, clWhite}));
+    EXPECT_EQ(model.TitleFont(), (FontDescription{"Times New Roman", 26, FontStyle::Bold, clWindowText}));
+    EXPECT_EQ(model.MiniHeadersFont(), (FontDescription{"Times New Roman", 8, {}, clWhite}));
     EXPECT_EQ(model.MiniTitleFont().size, 6); // the full calendar has no minis to size
     EXPECT_DOUBLE_EQ(model.StartingTime(), EncodeTime(8, 0, 0, 0));
     EXPECT_EQ(model.GetMonthName(1), "January");
@@ -162,7 +162,7 @@ TEST(CalendarModel, SameStyleIgnoresFontSizesMagnificationAndNumberPosition)
     CalendarModel b;
     EXPECT_TRUE(a.SameStyle(b));
 
-    FontSpec bigger = b.TitleFont();
+    FontDescription bigger = b.TitleFont();
     bigger.size = 40;
     b.SetTitleFont(bigger);
     b.SetMagnification(30);
@@ -174,13 +174,13 @@ TEST(CalendarModel, SameStyleIgnoresFontSizesMagnificationAndNumberPosition)
     const std::pair<const char *, Change> changes[] = {
         {"title font colour",
          [](CalendarModel &m) {
-             FontSpec f = m.TitleFont();
+             FontDescription f = m.TitleFont();
              f.color = clRed;
              m.SetTitleFont(f);
          }},
         {"cell font style",
          [](CalendarModel &m) {
-             FontSpec f = m.CellFont();
+             FontDescription f = m.CellFont();
              f.style = FontStyle::Italic;
              m.SetCellFont(f);
          }},

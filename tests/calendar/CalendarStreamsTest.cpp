@@ -31,7 +31,7 @@ void load(CalendarModel &model, QByteArray bytes, Load how = kLoadDocument)
     (model.*how)(buffer);
 }
 
-QString fontText(const FontSpec &font)
+QString fontText(const FontDescription &font)
 {
     return QStringLiteral("%1/%2/%3/%4").arg(font.name).arg(font.size).arg(int(font.style)).arg(font.color);
 }
@@ -57,7 +57,7 @@ struct Setting {
     Setting{#Name, [](CalendarModel &m) { m.Set##Name(__VA_ARGS__); },                                                 \
             [](const CalendarModel &m) { return valueText(m.Name()); }}
 #define FONT_SETTING(Name, ...)                                                                                        \
-    Setting{#Name, [](CalendarModel &m) { m.Set##Name(FontSpec{__VA_ARGS__}); },                                       \
+    Setting{#Name, [](CalendarModel &m) { m.Set##Name(FontDescription{__VA_ARGS__}); },                                       \
             [](const CalendarModel &m) { return fontText(m.Name()); }}
 // clang-format on
 
@@ -295,10 +295,10 @@ TEST(CalendarStreams, AStyleSheetKeepsTheStyleButNotTheDateOrTheLayout)
 TEST(CalendarStreams, AFontNameIsCutTo255CharactersOnReading)
 {
     CalendarModel source;
-    source.SetCellFont(FontSpec{QString(200, u'a') + QString(100, u'b'), 12, FontStyle::Bold, clRed});
+    source.SetCellFont(FontDescription{QString(200, u'a') + QString(100, u'b'), 12, FontStyle::Bold, clRed});
     CalendarModel target;
     load(target, source.StyleSheetBytes(), kLoadStyleSheet);
-    EXPECT_EQ(target.CellFont(), (FontSpec{QString(200, u'a') + QString(55, u'b'), 12, FontStyle::Bold, clRed}));
+    EXPECT_EQ(target.CellFont(), (FontDescription{QString(200, u'a') + QString(55, u'b'), 12, FontStyle::Bold, clRed}));
 }
 
 TEST(CalendarStreams, ADocumentReadAsAStyleSheetGivesItsStyleThenFails)

@@ -39,7 +39,7 @@ using qm::test::ScriptedPrompts;
 
 namespace {
 
-QString describe(const qm::FontSpec &font)
+QString describe(const qm::FontDescription &font)
 {
     return QStringLiteral("%1 %2 %3 %4").arg(font.name).arg(font.size).arg(int(font.style)).arg(font.color);
 }
@@ -365,14 +365,14 @@ TEST_F(CalendarPropertiesTest, EachControlWritesOnlyItsOwnSetting)
          {}},
         {"title font",
          [](auto &t, auto &prompts) {
-             prompts.answerFont([](qm::FontSpec &font) { font.name = QStringLiteral("Arial"); });
+             prompts.answerFont([](qm::FontDescription &font) { font.name = QStringLiteral("Arial"); });
              t.template control<QPushButton>("TitleFontbutton")->click();
          },
          {"TitleFont"},
          {}},
         {"mini cell font",
          [](auto &t, auto &prompts) {
-             prompts.answerFont([](qm::FontSpec &font) { font.color = qm::clRed; });
+             prompts.answerFont([](qm::FontDescription &font) { font.color = qm::clRed; });
              t.template control<QPushButton>("MiniCellFontButton")->click();
          },
          {"MiniCellFont"},

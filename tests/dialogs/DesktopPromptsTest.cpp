@@ -161,8 +161,8 @@ TEST(DesktopPrompts, ColourDialogStartsOnTheColourAndHandsBackTheCustomColours)
 TEST(DesktopPrompts, FontDialogKeepsWhatTheUserDidNotTouch)
 {
     DesktopPrompts prompts;
-    const qm::FontSpec given{QStringLiteral("Times New Roman"), 26, qm::FontStyle::Bold, qm::clRed};
-    qm::FontSpec font = given;
+    const qm::FontDescription given{QStringLiteral("Times New Roman"), 26, qm::FontStyle::Bold, qm::clRed};
+    qm::FontDescription font = given;
     onNextModal<FontColorDialog>([](FontColorDialog *dialog) {
         EXPECT_EQ(dialog->colorButton()->Color(), qm::clRed);
         EXPECT_TRUE(dialog->fontChooser()->currentFont().bold());
@@ -180,7 +180,7 @@ TEST(DesktopPrompts, FontDialogKeepsWhatTheUserDidNotTouch)
 TEST(DesktopPrompts, FontDialogTakesANewFaceSizeEffectsAndColour)
 {
     InstalledDesktopPrompts installed;
-    qm::FontSpec font{QStringLiteral("Times New Roman"), 26, qm::FontStyle::Bold, qm::clWindowText};
+    qm::FontDescription font{QStringLiteral("Times New Roman"), 26, qm::FontStyle::Bold, qm::clWindowText};
     onNextModal<FontColorDialog>([](FontColorDialog *dialog) {
         QFont other(QStringLiteral("Liberation Sans"));
         other.setPointSize(12);

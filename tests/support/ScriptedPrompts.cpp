@@ -21,7 +21,7 @@ QString ScriptedPrompts::takeAnswer(const QString &what)
     return m_answers.dequeue();
 }
 
-void ScriptedPrompts::answerFont(std::function<void(FontSpec &)> change)
+void ScriptedPrompts::answerFont(std::function<void(FontDescription &)> change)
 {
     m_fontChanges.enqueue(std::move(change));
 }
@@ -66,7 +66,7 @@ QString ScriptedPrompts::getSaveFileName(const FileDialogRequest &request)
     return takeAnswer(QStringLiteral("save dialog: ") + request.title);
 }
 
-bool ScriptedPrompts::chooseFont(FontSpec &font)
+bool ScriptedPrompts::chooseFont(FontDescription &font)
 {
     m_asked.append({QStringLiteral("font"), font.name, QString(), {}, font, {}});
     if (m_fontChanges.isEmpty())

@@ -21,7 +21,7 @@ public:
         QString text; // message text, or the dialog's title
         QString caption;
         FileDialogRequest fileRequest;
-        FontSpec font;             // what a font dialog was opened with
+        FontDescription font;             // what a font dialog was opened with
         ColorRequest colorRequest; // what a colour dialog was opened with
     };
 
@@ -34,7 +34,7 @@ public:
     void answerFile(const QString &path) { m_answers.enqueue(path); }
     void answerCancel() { m_answers.enqueue(QString()); }
     /// The next font dialog applies `change` and is confirmed.
-    void answerFont(std::function<void(FontSpec &)> change);
+    void answerFont(std::function<void(FontDescription &)> change);
     /// The next colour dialog confirms `color`.
     void answerColor(TColor color);
     /// The next colour dialog, confirmed or cancelled, leaves these custom colours.
@@ -48,14 +48,14 @@ public:
     void showError(const QString &text) override;
     QString getOpenFileName(const FileDialogRequest &request) override;
     QString getSaveFileName(const FileDialogRequest &request) override;
-    bool chooseFont(FontSpec &font) override;
+    bool chooseFont(FontDescription &font) override;
     std::optional<TColor> chooseColor(ColorRequest &request) override;
 
 private:
     QString takeAnswer(const QString &what);
 
     QQueue<QString> m_answers;
-    QQueue<std::function<void(FontSpec &)>> m_fontChanges;
+    QQueue<std::function<void(FontDescription &)>> m_fontChanges;
     QQueue<TColor> m_colors;
     std::optional<QStringList> m_customColors;
     QList<Asked> m_asked;

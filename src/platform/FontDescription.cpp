@@ -1,4 +1,4 @@
-#include "FontSpec.h"
+#include "FontDescription.h"
 
 #include "RoundHalfEven.h"
 
@@ -11,7 +11,7 @@ int fontPixelHeight(int points, int pixelsPerInch)
     return std::abs(static_cast<int>(roundRatio(qint64(points) * pixelsPerInch, 72)));
 }
 
-QFont FontSpec::toQFont(int pixelsPerInch) const
+QFont FontDescription::toQFont(int pixelsPerInch) const
 {
     QFont font(name);
     font.setPixelSize(qMax(1, fontPixelHeight(size, pixelsPerInch)));

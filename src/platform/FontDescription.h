@@ -21,13 +21,13 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
 /// points, style set and colour. It becomes a QFont only for a given target
 /// resolution, so that a point is the same fraction of an inch on screen,
 /// in a bitmap and on paper.
-struct FontSpec {
+struct FontDescription {
     QString name;
     int size = 10;
     FontStyles style;
     TColor color = clWindowText;
 
-    bool operator==(const FontSpec &) const = default;
+    bool operator==(const FontDescription &) const = default;
 
     /// A QFont whose pixel size is the character height of this font at the
     /// given resolution.
