@@ -56,7 +56,10 @@ QByteArray withHeaders(QByteArrayView records)
 
 /// Fontconfig's patterns belong to Qt's font database, which lives as long as
 /// the application above and is never torn down; they are not leaks of a run.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -7,7 +7,7 @@ namespace {
 QRgb systemColor(int index)
 {
     switch (index) {
-    case 5:  // window
+    case 5: // window
         return qRgb(255, 255, 255);
     case 8:  // window text
     case 7:  // menu text

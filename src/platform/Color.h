@@ -17,7 +17,10 @@ constexpr TColor clSilver = 0xC0C0C0;
 constexpr TColor clWindowText = TColor(0x80000008);
 constexpr TColor clBtnFace = TColor(0x8000000F);
 
-constexpr TColor rgbColor(int red, int green, int blue) { return TColor(red | (green << 8) | (blue << 16)); }
+constexpr TColor rgbColor(int red, int green, int blue)
+{
+    return TColor(red | (green << 8) | (blue << 16));
+}
 
 /// The colour to paint with; system colours resolve to the usual light desktop scheme.
 QColor toQColor(TColor color);

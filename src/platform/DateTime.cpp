@@ -12,10 +12,19 @@ namespace {
 constexpr double kMillisecondsPerDay = 86400000.0;
 const QDate kEpoch(1899, 12, 30);
 
-QString invalidDateMessage() { return QStringLiteral("Invalid argument to date encode"); }
-QString invalidTimeMessage() { return QStringLiteral("Invalid argument to time encode"); }
+QString invalidDateMessage()
+{
+    return QStringLiteral("Invalid argument to date encode");
+}
+QString invalidTimeMessage()
+{
+    return QStringLiteral("Invalid argument to time encode");
+}
 
-qint64 dayNumber(TDateTime value) { return static_cast<qint64>(std::trunc(value)); }
+qint64 dayNumber(TDateTime value)
+{
+    return static_cast<qint64>(std::trunc(value));
+}
 
 int millisecondOfDay(TDateTime value)
 {
@@ -58,13 +67,33 @@ public:
             }
             const int count = runLength(pattern, i, lower);
             switch (lower.unicode()) {
-            case u'd': formatDay(count, out, depth); m_lastWasHour = false; break;
-            case u'm': formatMonthOrMinute(count, out); break;
-            case u'n': out += twoDigitsIf(count >= 2, m_minute); m_lastWasHour = false; break;
-            case u'y': out += count <= 2 ? twoDigitsIf(true, m_year % 100) : QString::number(m_year).rightJustified(4, u'0'); m_lastWasHour = false; break;
-            case u'h': out += twoDigitsIf(count >= 2, displayHour(pattern.mid(i + count))); m_lastWasHour = true; break;
-            case u's': out += twoDigitsIf(count >= 2, m_second); m_lastWasHour = false; break;
-            case u'z': out += count >= 3 ? QString::number(m_millisecond).rightJustified(3, u'0') : QString::number(m_millisecond); break;
+            case u'd':
+                formatDay(count, out, depth);
+                m_lastWasHour = false;
+                break;
+            case u'm':
+                formatMonthOrMinute(count, out);
+                break;
+            case u'n':
+                out += twoDigitsIf(count >= 2, m_minute);
+                m_lastWasHour = false;
+                break;
+            case u'y':
+                out += count <= 2 ? twoDigitsIf(true, m_year % 100) : QString::number(m_year).rightJustified(4, u'0');
+                m_lastWasHour = false;
+                break;
+            case u'h':
+                out += twoDigitsIf(count >= 2, displayHour(pattern.mid(i + count)));
+                m_lastWasHour = true;
+                break;
+            case u's':
+                out += twoDigitsIf(count >= 2, m_second);
+                m_lastWasHour = false;
+                break;
+            case u'z':
+                out += count >= 3 ? QString::number(m_millisecond).rightJustified(3, u'0')
+                                  : QString::number(m_millisecond);
+                break;
             case u't':
                 if (depth < 2)
                     out += format(count >= 2 ? m_settings.longTimeFormat : m_settings.shortTimeFormat, depth + 1);
@@ -76,7 +105,9 @@ public:
                         out += u' ' + format(m_settings.longTimeFormat, depth + 1);
                 }
                 break;
-            default: out += QString(count, c); break;
+            default:
+                out += QString(count, c);
+                break;
             }
             i += count;
         }
@@ -99,8 +130,8 @@ private:
 
     static bool startsWithMarker(QStringView text)
     {
-        return text.startsWith(u"am/pm", Qt::CaseInsensitive) || text.startsWith(u"a/p", Qt::CaseInsensitive)
-            || text.startsWith(u"ampm", Qt::CaseInsensitive);
+        return text.startsWith(u"am/pm", Qt::CaseInsensitive) || text.startsWith(u"a/p", Qt::CaseInsensitive) ||
+               text.startsWith(u"ampm", Qt::CaseInsensitive);
     }
 
     // An hour is shown on the 12-hour clock when a marker follows it.
@@ -142,10 +173,18 @@ private:
     void formatDay(int count, QString &out, int depth) const
     {
         switch (count) {
-        case 1: out += QString::number(m_day); break;
-        case 2: out += twoDigitsIf(true, m_day); break;
-        case 3: out += m_settings.shortDayNames.value(m_dayOfWeek - 1); break;
-        case 4: out += m_settings.longDayNames.value(m_dayOfWeek - 1); break;
+        case 1:
+            out += QString::number(m_day);
+            break;
+        case 2:
+            out += twoDigitsIf(true, m_day);
+            break;
+        case 3:
+            out += m_settings.shortDayNames.value(m_dayOfWeek - 1);
+            break;
+        case 4:
+            out += m_settings.longDayNames.value(m_dayOfWeek - 1);
+            break;
         default:
             if (depth < 2) {
                 PatternFormatter nested = *this;
@@ -163,10 +202,18 @@ private:
             return;
         }
         switch (count) {
-        case 1: out += QString::number(m_month); break;
-        case 2: out += twoDigitsIf(true, m_month); break;
-        case 3: out += m_settings.shortMonthNames.value(m_month - 1); break;
-        default: out += m_settings.longMonthNames.value(m_month - 1); break;
+        case 1:
+            out += QString::number(m_month);
+            break;
+        case 2:
+            out += twoDigitsIf(true, m_month);
+            break;
+        case 3:
+            out += m_settings.shortMonthNames.value(m_month - 1);
+            break;
+        default:
+            out += m_settings.longMonthNames.value(m_month - 1);
+            break;
         }
         m_lastWasHour = false;
     }
@@ -211,8 +258,8 @@ TDateTime EncodeDate(int year, int month, int day)
 
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond)
 {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0
-        || millisecond > 999)
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
+        millisecond > 999)
         throw QmError(invalidTimeMessage());
     return (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + millisecond) / kMillisecondsPerDay;
 }
@@ -241,13 +288,25 @@ int DayOfWeek(TDateTime value)
     return toQDate(value).dayOfWeek() % 7 + 1; // Qt: Monday 1 .. Sunday 7
 }
 
-QDate toQDate(TDateTime value) { return kEpoch.addDays(dayNumber(value)); }
+QDate toQDate(TDateTime value)
+{
+    return kEpoch.addDays(dayNumber(value));
+}
 
-QTime toQTime(TDateTime value) { return QTime::fromMSecsSinceStartOfDay(millisecondOfDay(value)); }
+QTime toQTime(TDateTime value)
+{
+    return QTime::fromMSecsSinceStartOfDay(millisecondOfDay(value));
+}
 
-TDateTime fromQDate(QDate date) { return static_cast<TDateTime>(kEpoch.daysTo(date)); }
+TDateTime fromQDate(QDate date)
+{
+    return static_cast<TDateTime>(kEpoch.daysTo(date));
+}
 
-TDateTime fromQTime(QTime time) { return time.msecsSinceStartOfDay() / kMillisecondsPerDay; }
+TDateTime fromQTime(QTime time)
+{
+    return time.msecsSinceStartOfDay() / kMillisecondsPerDay;
+}
 
 TDateTime fromQDateTime(const QDateTime &dateTime)
 {
@@ -271,10 +330,12 @@ bool TryStrToTime(QStringView text, TDateTime &result, const FormatSettings &set
     const int second = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
     const QString marker = match.captured(4);
     if (!marker.isEmpty()) {
-        const bool morning = marker.compare(settings.timeAMString, Qt::CaseInsensitive) == 0
-            || marker.compare(u"am", Qt::CaseInsensitive) == 0 || marker.compare(u"a", Qt::CaseInsensitive) == 0;
-        const bool evening = marker.compare(settings.timePMString, Qt::CaseInsensitive) == 0
-            || marker.compare(u"pm", Qt::CaseInsensitive) == 0 || marker.compare(u"p", Qt::CaseInsensitive) == 0;
+        const bool morning = marker.compare(settings.timeAMString, Qt::CaseInsensitive) == 0 ||
+                             marker.compare(u"am", Qt::CaseInsensitive) == 0 ||
+                             marker.compare(u"a", Qt::CaseInsensitive) == 0;
+        const bool evening = marker.compare(settings.timePMString, Qt::CaseInsensitive) == 0 ||
+                             marker.compare(u"pm", Qt::CaseInsensitive) == 0 ||
+                             marker.compare(u"p", Qt::CaseInsensitive) == 0;
         if ((!morning && !evening) || hour < 1 || hour > 12)
             return false;
         hour = hour % 12 + (evening ? 12 : 0);

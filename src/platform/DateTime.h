@@ -44,8 +44,7 @@ QString FormatDateTime(QStringView pattern, TDateTime value,
                        const FormatSettings &settings = FormatSettings::current());
 
 /// Parses a time of day such as "8:00am", "8:00 AM", "14:05" or "02:05 pm".
-bool TryStrToTime(QStringView text, TDateTime &result,
-                  const FormatSettings &settings = FormatSettings::current());
+bool TryStrToTime(QStringView text, TDateTime &result, const FormatSettings &settings = FormatSettings::current());
 /// As TryStrToTime, raising "'<text>' is not a valid time" on failure.
 TDateTime StrToTime(QStringView text, const FormatSettings &settings = FormatSettings::current());
 

@@ -23,8 +23,7 @@ Pins &pins()
 
 QScreen *primaryScreen()
 {
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
-                                                                          : nullptr;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
 }
 
 } // namespace
@@ -69,9 +68,21 @@ QString Environment::programFolder()
     return folder;
 }
 
-void Environment::pinScreenPixelsPerInch(std::optional<int> pixelsPerInch) { pins().pixelsPerInch = pixelsPerInch; }
-void Environment::pinScreenSize(std::optional<QSize> size) { pins().screenSize = size; }
-void Environment::pinNow(std::optional<TDateTime> now) { pins().now = now; }
-void Environment::pinProgramFolder(std::optional<QString> folder) { pins().programFolder = std::move(folder); }
+void Environment::pinScreenPixelsPerInch(std::optional<int> pixelsPerInch)
+{
+    pins().pixelsPerInch = pixelsPerInch;
+}
+void Environment::pinScreenSize(std::optional<QSize> size)
+{
+    pins().screenSize = size;
+}
+void Environment::pinNow(std::optional<TDateTime> now)
+{
+    pins().now = now;
+}
+void Environment::pinProgramFolder(std::optional<QString> folder)
+{
+    pins().programFolder = std::move(folder);
+}
 
 } // namespace qm

@@ -12,7 +12,10 @@ int runLength(QStringView text, qsizetype at)
 }
 
 // Qt's weekday numbers are 1 = Monday .. 7 = Sunday; ours start on Sunday.
-int qtDayOfSundayFirstIndex(int index) { return index == 0 ? 7 : index; }
+int qtDayOfSundayFirstIndex(int index)
+{
+    return index == 0 ? 7 : index;
+}
 
 } // namespace
 
@@ -42,14 +45,28 @@ QString patternFromQtFormat(QStringView qtFormat)
         }
         const int count = runLength(qtFormat, i);
         switch (c.unicode()) {
-        case u'd': pattern += QString(qMin(count, 4), u'd'); break;
-        case u'M': pattern += QString(qMin(count, 4), u'm'); break;
-        case u'y': pattern += count >= 3 ? QStringLiteral("yyyy") : QStringLiteral("yy"); break;
+        case u'd':
+            pattern += QString(qMin(count, 4), u'd');
+            break;
+        case u'M':
+            pattern += QString(qMin(count, 4), u'm');
+            break;
+        case u'y':
+            pattern += count >= 3 ? QStringLiteral("yyyy") : QStringLiteral("yy");
+            break;
         case u'h':
-        case u'H': pattern += QString(qMin(count, 2), u'h'); break;
-        case u'm': pattern += QString(qMin(count, 2), u'n'); break;
-        case u's': pattern += QString(qMin(count, 2), u's'); break;
-        case u'z': pattern += count >= 3 ? QStringLiteral("zzz") : QStringLiteral("z"); break;
+        case u'H':
+            pattern += QString(qMin(count, 2), u'h');
+            break;
+        case u'm':
+            pattern += QString(qMin(count, 2), u'n');
+            break;
+        case u's':
+            pattern += QString(qMin(count, 2), u's');
+            break;
+        case u'z':
+            pattern += count >= 3 ? QStringLiteral("zzz") : QStringLiteral("z");
+            break;
         case u'A':
         case u'a':
             pattern += QStringLiteral("ampm");
@@ -58,8 +75,11 @@ QString patternFromQtFormat(QStringView qtFormat)
                 continue;
             }
             break;
-        case u't': break; // time zone: not shown
-        default: pattern += QString(count, c); break;
+        case u't':
+            break; // time zone: not shown
+        default:
+            pattern += QString(count, c);
+            break;
         }
         i += count;
     }

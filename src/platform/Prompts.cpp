@@ -35,6 +35,9 @@ Prompts &Prompts::instance()
     return installed() ? *installed() : fallback;
 }
 
-void Prompts::install(Prompts *prompts) { installed() = prompts; }
+void Prompts::install(Prompts *prompts)
+{
+    installed() = prompts;
+}
 
 } // namespace qm

@@ -3,5 +3,4 @@
 QmError::QmError(QString message)
     : m_message(std::move(message))
     , m_utf8(m_message.toUtf8())
-{
-}
+{}

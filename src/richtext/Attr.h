@@ -23,21 +23,21 @@ struct TAttr {
         Superscript = 0x0040,
         Subscript = 0x0080,
         Hidden = 0x0100,
-        Protected = 0x0200, ///< written and read as shadow
-        RtfCode = 0x0400, ///< written out verbatim as RTF
+        Protected = 0x0200,       ///< written and read as shadow
+        RtfCode = 0x0400,         ///< written out verbatim as RTF
         HyperlinkRecord = 0x0800, ///< linked to a hyperlink record whose key is `tag`
         InsertPoint = 0x1000,
         Automatic = 0x2000, ///< automatic text
-        Object = 0x4000, ///< the character is a picture placeholder
+        Object = 0x4000,    ///< the character is a picture placeholder
     };
 
-    qint16 width = 0; ///< cached width in pixels at the current zoom
-    qint16 height = 0; ///< cached text height of the font in pixels
-    qint16 ascent = 0; ///< cached distance from the top to the baseline
+    qint16 width = 0;      ///< cached width in pixels at the current zoom
+    qint16 height = 0;     ///< cached text height of the font in pixels
+    qint16 ascent = 0;     ///< cached distance from the top to the baseline
     quint8 fontNumber = 0; ///< index into the header's font table
-    quint8 colors = 0; ///< low nibble text colour, high nibble background colour (0 = none)
-    quint32 flags = 0; ///< style and special bits, see Flag
-    quint8 size = 0; ///< whole points; 0 means not set (10 where a size is needed)
+    quint8 colors = 0;     ///< low nibble text colour, high nibble background colour (0 = none)
+    quint32 flags = 0;     ///< style and special bits, see Flag
+    quint8 size = 0;       ///< whole points; 0 means not set (10 where a size is needed)
     quint8 reserved = 0;
     quint16 tag = 0; ///< object tag or number, hyperlink-record key or insertion-point number
 

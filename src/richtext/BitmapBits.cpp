@@ -110,7 +110,10 @@ void putLittle16(QByteArray &out, quint16 value)
 
 } // namespace
 
-int deviceWidthBytes(int width, int bitsPerPixel) { return int((qint64(width) * bitsPerPixel + 15) / 16 * 2); }
+int deviceWidthBytes(int width, int bitsPerPixel)
+{
+    return int((qint64(width) * bitsPerPixel + 15) / 16 * 2);
+}
 
 DeviceBits toDeviceBits(const QImage &image)
 {

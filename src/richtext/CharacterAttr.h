@@ -19,7 +19,9 @@ class TCharacterAttr
 public:
     using ChangeHandler = std::function<void(quint32 selector, bool needsLayout)>;
 
-    explicit TCharacterAttr(quint32 selector = 0) : m_selector(selector) {}
+    explicit TCharacterAttr(quint32 selector = 0)
+        : m_selector(selector)
+    {}
 
     quint32 Selector() const { return m_selector; }
     void setChangeHandler(ChangeHandler handler) { m_onChange = std::move(handler); }

@@ -10,7 +10,10 @@ namespace {
 constexpr int TagScanLength = 2000;
 constexpr int MaxTagNameLength = 9;
 
-bool isBlank(char byte) { return QByteArrayView(" \n\r\t\b").contains(byte); }
+bool isBlank(char byte)
+{
+    return QByteArrayView(" \n\r\t\b").contains(byte);
+}
 
 /// Skips blanks, however many, and looks at what follows.
 bool startsWithRtf(QIODevice *stream)

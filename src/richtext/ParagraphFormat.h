@@ -35,13 +35,13 @@ struct TParagraphFormat {
     qint32 spaceAfter = 0;
     qint32 lineSpacing = 0; ///< 0 automatic; negative: exactly the absolute value
     quint8 alignment = AlignLeft;
-    quint8 flags = 0; ///< Flag bits
-    quint8 borderFlags = 0; ///< BorderFlag bits
-    quint8 borderStyle = 0; ///< BorderStyle bits
-    quint8 borderWidth = 0; ///< points
-    quint8 borderColor = 0; ///< low nibble colour number, high nibble distance from the text (x 56 twips)
+    quint8 flags = 0;         ///< Flag bits
+    quint8 borderFlags = 0;   ///< BorderFlag bits
+    quint8 borderStyle = 0;   ///< BorderStyle bits
+    quint8 borderWidth = 0;   ///< points
+    quint8 borderColor = 0;   ///< low nibble colour number, high nibble distance from the text (x 56 twips)
     quint8 shadingColors = 0; ///< low nibble pattern colour, high nibble background colour
-    quint8 shading = 0; ///< percent, 0 to 100
+    quint8 shading = 0;       ///< percent, 0 to 100
     /// Bit i set: tab stop i of the header's tab table applies.
     quint64 tabMask = 0;
     /// For table cells: the sum of bytes 0 and 1 is the cell's right edge in

@@ -195,8 +195,8 @@ TTextLine *TQmRTFText::GetLastLine(const TParagraph *paragraph) const
     return line;
 }
 
-TTextLine *TQmRTFText::AppendCharacter(TParagraph *paragraph, TTextLine *line, char character,
-                                       const TAttr &attribute, int newLineCapacity)
+TTextLine *TQmRTFText::AppendCharacter(TParagraph *paragraph, TTextLine *line, char character, const TAttr &attribute,
+                                       int newLineCapacity)
 {
     if (line->freeSlots() < 4)
         line = NewLine(paragraph, line, newLineCapacity);
@@ -205,8 +205,7 @@ TTextLine *TQmRTFText::AppendCharacter(TParagraph *paragraph, TTextLine *line, c
 }
 
 TTextLine *TQmRTFText::AppendCharacters(TParagraph *paragraph, TTextLine *line, const char *text,
-                                        const TAttr *attributes, const TAttr &fallback, int count,
-                                        int newLineCapacity)
+                                        const TAttr *attributes, const TAttr &fallback, int count, int newLineCapacity)
 {
     // A line takes characters while at least 4 slots are free before each one.
     while (count > 0) {

@@ -20,7 +20,11 @@ constexpr int CopyLineCapacity = 100;
 class LoadingGuard
 {
 public:
-    explicit LoadingGuard(TQmRTFText &document) : m_document(document) { m_document.SetLoading(true); }
+    explicit LoadingGuard(TQmRTFText &document)
+        : m_document(document)
+    {
+        m_document.SetLoading(true);
+    }
     ~LoadingGuard() { m_document.SetLoading(false); }
     LoadingGuard(const LoadingGuard &) = delete;
     LoadingGuard &operator=(const LoadingGuard &) = delete;
@@ -38,14 +42,16 @@ bool isIn(const TQmRTFText &document, const TParagraph *wanted)
     return false;
 }
 
-quint16 keyOf(const TTextObject &object, char code) { return code == 1 ? object.tag : object.number; }
+quint16 keyOf(const TTextObject &object, char code)
+{
+    return code == 1 ? object.tag : object.number;
+}
 
 } // namespace
 
 TQmRTFTextIo::TQmRTFTextIo()
     : m_insertion{FirstParagraph(), FirstParagraph()->firstLine(), 0}
-{
-}
+{}
 
 void TQmRTFTextIo::Clear()
 {
@@ -125,8 +131,7 @@ void TQmRTFTextIo::AppendParagraphs(const TQmRTFText &source, bool wholeCopy)
     }
 }
 
-void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target,
-                                 bool wholeCopy)
+void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target, bool wholeCopy)
 {
     TTextLine *line = GetLastLine(target);
     const int count = from.characterCount();
@@ -196,7 +201,7 @@ int TQmRTFTextIo::copyObject(const TQmRTFText &source, char code, const TAttr &a
     const bool linked = !object->fileName.isEmpty();
     const bool provided = !linked && object->graphic.isEmpty() && object->tag != 0 && code == 1;
 
-    const TTextObject *existing = linked ? FindObjectByFileName(object->fileName)
+    const TTextObject *existing = linked     ? FindObjectByFileName(object->fileName)
                                   : provided ? FindObjectByTag(object->tag)
                                              : nullptr;
     if (existing && keyOf(*existing, code) != 0)
@@ -317,7 +322,10 @@ void TQmRTFTextIo::save(QIODevice *stream, Scope scope)
     }
 }
 
-void TQmRTFTextIo::SaveToStream(QIODevice *stream) { save(stream, Scope::WholeDocument); }
+void TQmRTFTextIo::SaveToStream(QIODevice *stream)
+{
+    save(stream, Scope::WholeDocument);
+}
 
 void TQmRTFTextIo::SaveSelectionToStream(QIODevice *stream)
 {

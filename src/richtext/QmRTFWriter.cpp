@@ -96,7 +96,10 @@ void appendSides(QByteArray &out, quint8 borderFlags, const std::array<const cha
     }
 }
 
-bool isShaded(const TParagraphFormat &format) { return format.shading != 0 || format.shadingColors != 0; }
+bool isShaded(const TParagraphFormat &format)
+{
+    return format.shading != 0 || format.shadingColors != 0;
+}
 
 /// Whether `a` and `b` draw the same border; where a box ends does not count.
 bool sameBorder(const TParagraphFormat &a, const TParagraphFormat &b)
@@ -224,8 +227,8 @@ std::vector<TQmRTFWriter::CellLayout> TQmRTFWriter::rowLayout(const TParagraph *
     std::vector<CellLayout> row;
     for (const TParagraph *cell = first; cell && cell->isTableCell() && int(row.size()) < MaxCells;
          cell = cell->next()) {
-        row.push_back({cell->borderFlags, cell->borderStyle, cell->borderWidth, cell->borderColor,
-                       cell->shadingColors, cell->shading, cell->cellPlacement[0] + cell->cellPlacement[1]});
+        row.push_back({cell->borderFlags, cell->borderStyle, cell->borderWidth, cell->borderColor, cell->shadingColors,
+                       cell->shading, cell->cellPlacement[0] + cell->cellPlacement[1]});
         if (cell->flags & TParagraphFormat::RowEnd)
             break;
     }
@@ -476,8 +479,9 @@ int TQmRTFWriter::writeAttributes(const TAttr &attr)
     const struct {
         quint32 flag;
         const char *word;
-    } styles[] = {{TAttr::Bold, "\\b"},           {TAttr::Underline, "\\ul"}, {TAttr::Hyperlink, "\\uldb"},
-                  {TAttr::Superscript, "\\super"}, {TAttr::Subscript, "\\sub"}, {TAttr::Italic, "\\i"},
+    } styles[] = {{TAttr::Bold, "\\b"},          {TAttr::Underline, "\\ul"},
+                  {TAttr::Hyperlink, "\\uldb"},  {TAttr::Superscript, "\\super"},
+                  {TAttr::Subscript, "\\sub"},   {TAttr::Italic, "\\i"},
                   {TAttr::StrikeOut, "\\strike"}};
     for (const auto &style : styles) {
         if (attr.has(style.flag))

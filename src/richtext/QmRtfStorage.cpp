@@ -2,7 +2,6 @@
 
 TQmRtfStorage::TQmRtfStorage()
     : m_text(std::make_unique<TQmRTFTextIo>())
-{
-}
+{}
 
 TQmRtfStorage::~TQmRtfStorage() = default;

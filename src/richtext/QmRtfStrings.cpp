@@ -2,7 +2,10 @@
 
 #include "richtext/QmRTFTextIo.h"
 
-int TQmRtfStrings::Count() const { return m_document.IsEmpty() ? 0 : m_document.ParagraphCount(); }
+int TQmRtfStrings::Count() const
+{
+    return m_document.IsEmpty() ? 0 : m_document.ParagraphCount();
+}
 
 TParagraph *TQmRtfStrings::paragraphAt(int index) const
 {
@@ -33,7 +36,10 @@ void TQmRtfStrings::setText(TParagraph *paragraph, QByteArrayView text)
     paragraph->markForLayout();
 }
 
-void TQmRtfStrings::Put(int index, QByteArrayView text) { setText(paragraphAt(index), text); }
+void TQmRtfStrings::Put(int index, QByteArrayView text)
+{
+    setText(paragraphAt(index), text);
+}
 
 void TQmRtfStrings::Insert(int index, QByteArrayView text)
 {
@@ -48,11 +54,20 @@ void TQmRtfStrings::Insert(int index, QByteArrayView text)
     setText(paragraph, text);
 }
 
-void TQmRtfStrings::Delete(int index) { m_document.DeleteParagraph(paragraphAt(index)); }
+void TQmRtfStrings::Delete(int index)
+{
+    m_document.DeleteParagraph(paragraphAt(index));
+}
 
-void TQmRtfStrings::Clear() { m_document.Clear(); }
+void TQmRtfStrings::Clear()
+{
+    m_document.Clear();
+}
 
-void TQmRtfStrings::EndUpdate() { m_document.MarkAllForLayout(); }
+void TQmRtfStrings::EndUpdate()
+{
+    m_document.MarkAllForLayout();
+}
 
 void TQmRtfStrings::LoadFromStream(QIODevice *stream)
 {

@@ -12,7 +12,9 @@ class TParagraph;
 class TQmRtfStrings
 {
 public:
-    explicit TQmRtfStrings(TQmRTFTextIo &document) : m_document(document) {}
+    explicit TQmRtfStrings(TQmRTFTextIo &document)
+        : m_document(document)
+    {}
 
     /// The number of paragraphs; an empty document counts 0.
     int Count() const;

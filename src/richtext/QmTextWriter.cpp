@@ -76,7 +76,10 @@ int TQmTextWriter::WriteLine(const TTextLine &line, int from, int to)
     return put(kept);
 }
 
-int TQmTextWriter::ParagraphEnd() { return m_lastParagraph ? m_result : put("\r\n"); }
+int TQmTextWriter::ParagraphEnd()
+{
+    return m_lastParagraph ? m_result : put("\r\n");
+}
 
 int TQmTextWriter::WriteFooter(QIODevice *stream)
 {

@@ -7,7 +7,7 @@
 
 /// Choices that the document hands to its writers.
 struct TWriterOptions {
-    bool writeBitmapAsDib = false; ///< pictures as device-independent bitmaps
+    bool writeBitmapAsDib = false;         ///< pictures as device-independent bitmaps
     bool linkedPicturesInBrackets = false; ///< linked pictures in the short "{bmc name}" form
     bool omitAutomaticText = false;
     bool omitInsertPoints = false;

@@ -84,8 +84,14 @@ TColor TTextHeader::GetColorEntry(int number) const
     return number < ColorCount - 1 ? colors[number] : qm::clBlack;
 }
 
-int TTextHeader::twipsToPixelsX(int twips) const { return qm::mulDiv(twips, pixelsPerInchX, 1440); }
-int TTextHeader::twipsToPixelsY(int twips) const { return qm::mulDiv(twips, pixelsPerInchY, 1440); }
+int TTextHeader::twipsToPixelsX(int twips) const
+{
+    return qm::mulDiv(twips, pixelsPerInchX, 1440);
+}
+int TTextHeader::twipsToPixelsY(int twips) const
+{
+    return qm::mulDiv(twips, pixelsPerInchY, 1440);
+}
 
 void TTextHeader::recalcTextSize()
 {
@@ -99,7 +105,10 @@ void TTextHeader::resetTabs()
     std::iota(tabOrder.begin(), tabOrder.end(), quint8(0));
 }
 
-int TTextHeader::tabGrid() const { return unit == TTextUnit::Inch ? 144 : 141; }
+int TTextHeader::tabGrid() const
+{
+    return unit == TTextUnit::Inch ? 144 : 141;
+}
 
 int TTextHeader::findTab(qint32 twips, TTabKind kind) const
 {

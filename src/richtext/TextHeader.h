@@ -16,13 +16,13 @@ enum class TTextUnit : quint8 { Inch, Metric };
 
 /// One entry of a document's font table. Names are Windows-1252 bytes.
 struct TFontEntry {
-    QByteArray name; ///< at most 31 bytes; an empty name ends the table
+    QByteArray name;           ///< at most 31 bytes; an empty name ends the table
     qint32 pitchAndFamily = 0; ///< family in bits 4-7: 0x20 swiss, 0x30 modern, 0x40 script, 0x50 decorative
     qint32 charset = 0;
 };
 
 struct TTabStop {
-    qint32 twips = 0; ///< 0 marks an empty entry
+    qint32 twips = 0;  ///< 0 marks an empty entry
     qint32 pixels = 0; ///< twips at the header's horizontal resolution
     TTabKind kind = tkLeft;
 };

@@ -25,9 +25,9 @@ public:
     // Layout results, in pixels.
     quint16 height = 0;
     quint16 baseline = 0; ///< ascent
-    qint32 top = 0; ///< from the top of the document
-    quint8 flags = 0; ///< Flag bits
-    quint16 left = 0; ///< horizontal placement kept by layout
+    qint32 top = 0;       ///< from the top of the document
+    quint8 flags = 0;     ///< Flag bits
+    quint16 left = 0;     ///< horizontal placement kept by layout
     quint16 usedWidth = 0;
     quint16 justifyExtra = 0;
 

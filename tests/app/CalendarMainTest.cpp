@@ -59,11 +59,11 @@ TEST_F(CalendarMainTest, FirstStartWithoutPreferences)
 TEST_F(CalendarMainTest, MenusAndButtons)
 {
     TCalendarMain &window = start();
-    EXPECT_EQ(captions(window.FileMenu()),
-              (QStringList{QStringLiteral("&New "), QStringLiteral("&Open"), QStringLiteral("-"),
-                           QStringLiteral("&Save "), QStringLiteral("Save &As..."), QStringLiteral("-"),
-                           QStringLiteral("&Properties"), QStringLiteral("&Cancel Changes"), QStringLiteral("-"),
-                           QStringLiteral("E&xit")}));
+    EXPECT_EQ(
+        captions(window.FileMenu()),
+        (QStringList{QStringLiteral("&New "), QStringLiteral("&Open"), QStringLiteral("-"), QStringLiteral("&Save "),
+                     QStringLiteral("Save &As..."), QStringLiteral("-"), QStringLiteral("&Properties"),
+                     QStringLiteral("&Cancel Changes"), QStringLiteral("-"), QStringLiteral("E&xit")}));
     EXPECT_EQ(window.mnuSave()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(captions(window.menuBar()->actions().at(1)->menu()),
               (QStringList{QStringLiteral("&Contents"), QStringLiteral("&About"), QStringLiteral("-"),

@@ -19,7 +19,8 @@ TEST(Cp1252, MapsThePrintableHighCharacters)
     EXPECT_EQ(fromCp1252("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(fromCp1252("Ao\xFBt"), QStringLiteral(u"Août"));
     EXPECT_EQ(fromCp1252("\xBC Inch"), QStringLiteral(u"¼ Inch"));
-    EXPECT_EQ(toCp1252(u"Décembre"), QByteArray("D\xE9" "cembre"));
+    EXPECT_EQ(toCp1252(u"Décembre"), QByteArray("D\xE9"
+                                                "cembre"));
     EXPECT_EQ(toCp1252(u"\u201Cquoted\u201D"), QByteArray("\x93quoted\x94"));
 }
 

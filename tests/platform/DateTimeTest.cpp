@@ -61,7 +61,11 @@ TEST(DateTime, FormatsThePatternsTheProgramUses)
     const TDateTime afternoon = EncodeDate(1997, 12, 3) + EncodeTime(14, 5, 0, 0);
     const TDateTime morning = EncodeTime(8, 0, 30, 0);
     const TDateTime midnight = EncodeTime(0, 0, 0, 0);
-    struct Row { const char16_t *pattern; TDateTime value; const char16_t *expected; };
+    struct Row {
+        const char16_t *pattern;
+        TDateTime value;
+        const char16_t *expected;
+    };
     const Row rows[] = {
         {u"h:mm ampm", morning, u"8:00 AM"},
         {u"h:mm ampm", afternoon, u"2:05 PM"},
@@ -74,7 +78,8 @@ TEST(DateTime, FormatsThePatternsTheProgramUses)
         {u"dd/mm/yy 'at' hh:nn", afternoon, u"03/12/97 at 14:05"},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(FormatDateTime(row.pattern, row.value), QString::fromUtf16(row.expected)) << QString::fromUtf16(row.pattern).toStdString();
+        EXPECT_EQ(FormatDateTime(row.pattern, row.value), QString::fromUtf16(row.expected))
+            << QString::fromUtf16(row.pattern).toStdString();
 }
 
 TEST(DateTime, FormatsWithTheLocalesNames)
@@ -86,9 +91,13 @@ TEST(DateTime, FormatsWithTheLocalesNames)
 
 TEST(DateTime, ParsesTimesOfDay)
 {
-    struct Row { const char16_t *text; int hour; int minute; };
-    const Row rows[] = {{u"8:00am", 8, 0}, {u"8:00 AM", 8, 0}, {u"12:00 am", 0, 0}, {u"12:30 PM", 12, 30},
-                        {u"02:05 pm", 14, 5}, {u"14:05", 14, 5}, {u" 9 ", 9, 0}};
+    struct Row {
+        const char16_t *text;
+        int hour;
+        int minute;
+    };
+    const Row rows[] = {{u"8:00am", 8, 0},    {u"8:00 AM", 8, 0}, {u"12:00 am", 0, 0}, {u"12:30 PM", 12, 30},
+                        {u"02:05 pm", 14, 5}, {u"14:05", 14, 5},  {u" 9 ", 9, 0}};
     for (const Row &row : rows) {
         TDateTime parsed = -1;
         ASSERT_TRUE(TryStrToTime(QStringView(row.text), parsed)) << QString::fromUtf16(row.text).toStdString();

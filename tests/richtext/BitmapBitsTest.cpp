@@ -159,12 +159,8 @@ TEST(BitmapBitsTest, BadDibsGiveNoImage)
         QByteArray dib;
     };
     const Row rows[] = {
-        {"empty", {}},
-        {"header cut short", good.left(30)},
-        {"pixels cut short", good.chopped(1)},
-        {"oversized", huge},
-        {"pixel size beyond 64 bits", overflowing},
-        {"header size beyond the data", badHeaderSize},
+        {"empty", {}},       {"header cut short", good.left(30)},        {"pixels cut short", good.chopped(1)},
+        {"oversized", huge}, {"pixel size beyond 64 bits", overflowing}, {"header size beyond the data", badHeaderSize},
     };
     for (const Row &row : rows)
         EXPECT_TRUE(fromDib(row.dib).isNull()) << row.name;

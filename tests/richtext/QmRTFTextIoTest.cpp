@@ -16,8 +16,8 @@
 #include <functional>
 
 using qm::test::appendRun;
-using qm::test::errorText;
 using qm::test::attr;
+using qm::test::errorText;
 using qm::test::paragraphTexts;
 
 namespace {
@@ -112,8 +112,8 @@ TEST(QmRTFTextIoTest, IsEmpty)
          },
          true},
         {"two empty paragraphs", [](TQmRTFTextIo &d) { d.NewParagraph(d.FirstParagraph(), 10); }, false},
-        {"two empty lines",
-         [](TQmRTFTextIo &d) { d.NewLine(d.FirstParagraph(), d.FirstParagraph()->firstLine(), 10); }, false},
+        {"two empty lines", [](TQmRTFTextIo &d) { d.NewLine(d.FirstParagraph(), d.FirstParagraph()->firstLine(), 10); },
+         false},
         {"cleared after text",
          [](TQmRTFTextIo &d) {
              appendRun(d, d.FirstParagraph(), "x", attr());

@@ -28,7 +28,11 @@ const QByteArray NewHeader = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl}" + Defa
 class RecordingDevice : public QIODevice
 {
 public:
-    explicit RecordingDevice(qint64 limit = -1) : m_limit(limit) { open(QIODevice::WriteOnly); }
+    explicit RecordingDevice(qint64 limit = -1)
+        : m_limit(limit)
+    {
+        open(QIODevice::WriteOnly);
+    }
     QByteArray bytes;
     QList<qint64> writes;
 
@@ -76,7 +80,10 @@ QByteArray body(const TQmRTFText &document, const TWriterOptions &options = {})
     return written.bytes.mid(NewHeader.size());
 }
 
-TParagraph *first(TQmRTFText &document) { return document.FirstParagraph(); }
+TParagraph *first(TQmRTFText &document)
+{
+    return document.FirstParagraph();
+}
 
 qm::Graphic rgbPicture()
 {
@@ -104,9 +111,9 @@ TEST(QmRTFWriterTest, RunsAndCharacters)
     };
     const Row rows[] = {
         {"empty document", [](TQmRTFText &) {}, "{}\r\n}"},
-        {"Hello", [](TQmRTFText &d) { appendRun(d, first(d), "Hello", attr()); }, "{\\plain\\f0\\fs20\\cf0 Hello}\r\n}"},
-        {"escapes",
-         [](TQmRTFText &d) { appendRun(d, first(d), "{x}\\ caf\xE9\t1\n\x03\x7F~", attr()); },
+        {"Hello", [](TQmRTFText &d) { appendRun(d, first(d), "Hello", attr()); },
+         "{\\plain\\f0\\fs20\\cf0 Hello}\r\n}"},
+        {"escapes", [](TQmRTFText &d) { appendRun(d, first(d), "{x}\\ caf\xE9\t1\n\x03\x7F~", attr()); },
          "{\\plain\\f0\\fs20\\cf0 \\{x\\}\\\\ caf\\'e9\\tab 1\\line \\'7f~}\r\n}"},
         {"size 0 and 12",
          [](TQmRTFText &d) {
@@ -228,7 +235,8 @@ TEST(QmRTFWriterTest, ParagraphFormatting)
         {"a border box with every border word",
          [&](TQmRTFText &d) {
              twoParagraphs(d, [](TParagraph &p) {
-                 p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderBox | TParagraphFormat::BorderDouble;
+                 p.borderFlags =
+                     TParagraphFormat::Bordered | TParagraphFormat::BorderBox | TParagraphFormat::BorderDouble;
                  p.borderStyle = TParagraphFormat::BorderBar | TParagraphFormat::BorderTableLines |
                                  TParagraphFormat::BorderDotted | TParagraphFormat::BorderHairline;
                  p.borderWidth = 2;
@@ -240,7 +248,8 @@ TEST(QmRTFWriterTest, ParagraphFormatting)
         {"single sides, and a box continued over paragraphs",
          [&](TQmRTFText &d) {
              twoParagraphs(d, [](TParagraph &p) {
-                 p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop | TParagraphFormat::BorderLeft;
+                 p.borderFlags =
+                     TParagraphFormat::Bordered | TParagraphFormat::BorderTop | TParagraphFormat::BorderLeft;
                  p.borderWidth = 1;
              });
          },
@@ -257,7 +266,8 @@ TEST(QmRTFWriterTest, ParagraphFormatting)
         {"a box that ended is not continued by the same border",
          [&](TQmRTFText &d) {
              twoParagraphs(d, [](TParagraph &p) {
-                 p.borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop | TParagraphFormat::BorderLast;
+                 p.borderFlags =
+                     TParagraphFormat::Bordered | TParagraphFormat::BorderTop | TParagraphFormat::BorderLast;
                  p.borderWidth = 1;
              });
              d.LastParagraph()->borderFlags = TParagraphFormat::Bordered | TParagraphFormat::BorderTop;
@@ -391,8 +401,8 @@ TEST(QmRTFWriterTest, Objects)
              appendObject(d, object, 1);
          },
          run + "\\wpobjtag12\\wpobjw200\\wpobjh100 \\'01}\r\n}"},
-        {"missing object writes nothing", [](TQmRTFText &d) { appendRun(d, first(d), "\x01", attr(0, 10, TAttr::Object, 99)); },
-         run + "}\r\n}"},
+        {"missing object writes nothing",
+         [](TQmRTFText &d) { appendRun(d, first(d), "\x01", attr(0, 10, TAttr::Object, 99)); }, run + "}\r\n}"},
     };
     for (const Row &row : rows) {
         TQmRTFText document;

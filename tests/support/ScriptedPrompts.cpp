@@ -4,7 +4,10 @@
 
 namespace qm::test {
 
-ScriptedPrompts::ScriptedPrompts() { Prompts::install(this); }
+ScriptedPrompts::ScriptedPrompts()
+{
+    Prompts::install(this);
+}
 
 ScriptedPrompts::~ScriptedPrompts()
 {
@@ -26,7 +29,10 @@ void ScriptedPrompts::answerFont(std::function<void(FontDescription &)> change)
     m_fontChanges.enqueue(std::move(change));
 }
 
-void ScriptedPrompts::answerColor(TColor color) { m_colors.enqueue(color); }
+void ScriptedPrompts::answerColor(TColor color)
+{
+    m_colors.enqueue(color);
+}
 
 QStringList ScriptedPrompts::messages() const
 {

@@ -21,7 +21,7 @@ public:
         QString text; // message text, or the dialog's title
         QString caption;
         FileDialogRequest fileRequest;
-        FontDescription font;             // what a font dialog was opened with
+        FontDescription font;      // what a font dialog was opened with
         ColorRequest colorRequest; // what a colour dialog was opened with
     };
 
