@@ -17,6 +17,28 @@ int qtDayOfSundayFirstIndex(int index)
     return index == 0 ? 7 : index;
 }
 
+/// The short time format without its seconds: a time of day in this program
+/// is hours and minutes, whatever the locale adds (the C locale's short format
+/// is "HH:mm:ss").
+QString hoursAndMinutes(QStringView pattern)
+{
+    QString result;
+    bool quoted = false;
+    for (const QChar c : pattern) {
+        if (c == u'"')
+            quoted = !quoted;
+        const QChar lower = c.toLower();
+        if (!quoted && (lower == u's' || lower == u'z')) {
+            // The separator in front of the seconds goes with them.
+            if (!result.isEmpty() && result.back().isPunct() && result.back() != u'"')
+                result.chop(1);
+            continue;
+        }
+        result += c;
+    }
+    return result.trimmed();
+}
+
 } // namespace
 
 QString patternFromQtFormat(QStringView qtFormat)
@@ -102,7 +124,7 @@ FormatSettings FormatSettings::fromLocale(const QLocale &locale)
     settings.timePMString = locale.pmText();
     settings.shortDateFormat = patternFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
     settings.longDateFormat = patternFromQtFormat(locale.dateFormat(QLocale::LongFormat));
-    settings.shortTimeFormat = patternFromQtFormat(locale.timeFormat(QLocale::ShortFormat));
+    settings.shortTimeFormat = hoursAndMinutes(patternFromQtFormat(locale.timeFormat(QLocale::ShortFormat)));
     settings.longTimeFormat = patternFromQtFormat(locale.timeFormat(QLocale::LongFormat));
     return settings;
 }

@@ -89,6 +89,26 @@ TEST(DateTime, FormatsWithTheLocalesNames)
     EXPECT_EQ(german.longDayNames.first(), QStringLiteral("Sonntag"));
 }
 
+TEST(DateTime, ShortTimeShowsHoursAndMinutesOnly)
+{
+    // The C locale's own short format has seconds ("HH:mm:ss").
+    const TDateTime morning = EncodeTime(8, 0, 30, 0);
+    struct Row {
+        QLocale locale;
+        const char *expected;
+    };
+    const Row rows[] = {{QLocale::c(), "08:00"},
+                        {QLocale(QLocale::English, QLocale::UnitedStates), "8:00 AM"},
+                        {QLocale(QLocale::German, QLocale::Germany), "08:00"}};
+    for (const Row &row : rows) {
+        const FormatSettings settings = FormatSettings::fromLocale(row.locale);
+        const QString shown = FormatDateTime(u"t", morning, settings);
+        EXPECT_EQ(shown, QLatin1String(row.expected)) << row.locale.name().toStdString();
+        TDateTime parsed = -1;
+        EXPECT_TRUE(TryStrToTime(shown, parsed, settings)) << row.locale.name().toStdString();
+    }
+}
+
 TEST(DateTime, ParsesTimesOfDay)
 {
     struct Row {
