@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 TSplashform::TSplashform(QWidget *parent)
@@ -26,8 +27,9 @@ TSplashform::TSplashform(QWidget *parent)
 
     auto *texts = new QVBoxLayout;
     texts->addWidget(name);
-    texts->addWidget(new QLabel(QStringLiteral("Version 2.2g"), this));
-    texts->addWidget(new QLabel(QStringLiteral("32-bit version for Windows 95"), this));
+    texts->addWidget(new QLabel(QStringLiteral("Version " QUILLMARK_VERSION), this));
+    texts->addWidget(new QLabel(
+        QStringLiteral("%1-bit version for %2").arg(QSysInfo::WordSize).arg(QSysInfo::prettyProductName()), this));
     texts->addStretch();
 
     auto *top = new QHBoxLayout;

@@ -143,7 +143,8 @@ void TMRUFileList::BuildMenu()
         menu->insertAction(menu->actions().value(index, nullptr), item);
     };
 
-    auto *separator = new TMRUMenuItem(QStringLiteral("-"), 0, this);
+    // A separator with a caption is drawn as a titled section, caption and all.
+    auto *separator = new TMRUMenuItem(QString(), 0, this);
     separator->setSeparator(true);
     insertAt(target, position++, separator);
     if (m_useSubmenu) {

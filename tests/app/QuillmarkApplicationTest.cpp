@@ -5,6 +5,7 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QLabel>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,16 @@ TEST(QuillmarkApplication, UnhandledFailuresAreShownAndTheProgramGoesOn)
     EXPECT_EQ(prompts.asked().first().kind, QStringLiteral("error"));
 }
 
-TEST(QuillmarkApplication, AboutBoxNamesTheVersion)
+TEST(QuillmarkApplication, AboutBoxNamesTheBuildAndThePlatform)
 {
     TSplashform about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Quillmark"));
     QStringList texts;
     for (const QLabel *label : about.findChildren<QLabel *>())
         texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 2.2g")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("32-bit version for Windows 95")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version " QUILLMARK_VERSION)));
+    EXPECT_TRUE(texts.contains(
+        QStringLiteral("%1-bit version for %2").arg(QSysInfo::WordSize).arg(QSysInfo::prettyProductName())));
     EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 

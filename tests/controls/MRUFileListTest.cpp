@@ -29,8 +29,9 @@ protected:
     static QStringList captions(const QWidget *menu)
     {
         QStringList result;
+        // A separator's caption would be drawn on it, so it shows after the "-".
         for (const QAction *action : menu->actions())
-            result << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            result << (action->isSeparator() ? QStringLiteral("-") + action->text() : action->text());
         return result;
     }
 
