@@ -134,6 +134,9 @@ TCalendarProperties::TCalendarProperties(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Calendar Properties"));
+    // Modal to the window that opened it only: the help its Help button opens
+    // must take clicks, links and the wheel while the dialog stays open.
+    setWindowModality(Qt::WindowModal);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(11);
     setFont(arial);

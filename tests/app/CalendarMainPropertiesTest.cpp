@@ -1,12 +1,15 @@
 #include "MainWindowFixture.h"
 
+#include "controls/HelpWindow.h"
 #include "controls/RadioGroup.h"
 #include "dialogs/CalendarProperties.h"
 #include "richtext/QmRtfStrings.h"
 #include "support/ModalDialogs.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace qm::test {
@@ -168,6 +171,27 @@ TEST_F(CalendarMainPropertiesTest, CancelDiscardsTheSettingsButKeepsThePreviewZo
 
     withDialog(&TCalendarMain::PropertiesButtonClick, [](TCalendarProperties *dialog) {
         EXPECT_EQ(dialog->ExampleCalendar()->calendar().Magnification(), 40);
+        dialog->reject();
+    });
+}
+
+TEST_F(CalendarMainPropertiesTest, HelpFromTheDialogTakesClicksWhileTheDialogIsOpen)
+{
+    startWithCalendar();
+    withDialog(&TCalendarMain::mnuPropertiesClick, [](TCalendarProperties *dialog) {
+        dialog->findChild<QPushButton *>(QStringLiteral("Helpbutton"))->click();
+        HelpWindow *help = HelpWindow::instance();
+        EXPECT_EQ(help->source().toString(), QStringLiteral("layout.html"));
+        QPushButton *contents = nullptr;
+        for (QPushButton *button : help->findChildren<QPushButton *>())
+            if (button->text() == QLatin1String("&Contents"))
+                contents = button;
+        ASSERT_TRUE(contents);
+        // Through the window system, where a modal dialog blocks the windows it covers.
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, contents->mapTo(help, contents->rect().center()));
+        EXPECT_EQ(help->source().toString(), QStringLiteral("contents.html"));
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        help->hide();
         dialog->reject();
     });
 }
