@@ -2,6 +2,7 @@
 
 #include "CalendarMain.h"
 
+#include "dialogs/CalendarProperties.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -35,7 +36,7 @@ void TCalendarMain::LoadPreferences()
 {
     const qm::IniFile ini(qm::IniFileName());
     m_mainZoom = readZoom(ini, QStringLiteral("Main"), 60);
-    m_propertiesZoom = readZoom(ini, QStringLiteral("Prop"), 30);
+    m_propertiesZoom = readZoom(ini, QStringLiteral("Prop"), TCalendarProperties::DefaultZoom);
 
     m_defaultFont.name = ini.readString(fontSection, QStringLiteral("Name"), QStringLiteral("Arial"));
     m_defaultFont.size = ini.readInteger(fontSection, QStringLiteral("Size"), 10);

@@ -1,6 +1,7 @@
 #include "CalendarProperties.h"
 
 #include "calendar/CalendarModel.h"
+#include "calendar/PageGeometry.h"
 #include "controls/CalendarPanel.h"
 #include "controls/ColorButton.h"
 #include "controls/DatePicker.h"
@@ -10,8 +11,10 @@
 #include "controls/RadioGroup.h"
 #include "dialogs/LayoutChoice.h"
 #include "dialogs/MarginSteps.h"
+#include "platform/Environment.h"
 #include "platform/Prompts.h"
 #include "platform/QmError.h"
+#include "platform/RoundHalfEven.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,22 +29,25 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QStringList pageTitles{
-    QStringLiteral("Layout"),          QStringLiteral("Date"),
-    QStringLiteral("Fonts && Colors"), QStringLiteral("Mini Fonts && Colors"),
-    QStringLiteral("Header Styles"),   QStringLiteral("Line Styles"),
-    QStringLiteral("Day Planner"),     QStringLiteral("Language"),
+    QStringLiteral("Layout"),         QStringLiteral("Date"),
+    QStringLiteral("Fonts & Colors"), QStringLiteral("Mini Fonts & Colors"),
+    QStringLiteral("Header Styles"),  QStringLiteral("Line Styles"),
+    QStringLiteral("Day Planner"),    QStringLiteral("Language"),
     QStringLiteral("Margins"),
 };
 
 constexpr int notebookWidth = 288;
 constexpr int previewBorder = 2;
+/// Room around each name in the list of pages.
+constexpr int pageListPadding = 6;
 
 // The help topics of the pages follow one another from the Layout page's.
 constexpr int firstHelpTopic = 2100;
@@ -121,6 +127,21 @@ QWidget *labelled(const QString &label, QWidget *control)
     return row;
 }
 
+/// The least size of the preview's scroll box: the whole page at the zoom the
+/// preview starts at, on either paper in either orientation, with the grey
+/// border around it.
+QSize wholePageAtDefaultZoom(int frameWidth)
+{
+    const int pixelsPerInch = qm::Environment::screenPixelsPerInch();
+    int longestSide = 0;
+    for (const quint8 paper : {qm::kPaperLetter, qm::kPaperA4}) {
+        const QSize page = qm::PageSizeInPixels(paper, coPortrait, pixelsPerInch);
+        longestSide = std::max({longestSide, page.width(), page.height()});
+    }
+    const int side = qm::scalePercent(longestSide, TCalendarProperties::DefaultZoom) + 2 * (previewBorder + frameWidth);
+    return {side, side};
+}
+
 QPushButton *makeButton(const QString &caption, const char *name, const QString &hint)
 {
     auto *button = named(new QPushButton(caption), name);
@@ -148,34 +169,35 @@ TCalendarProperties::TCalendarProperties(QWidget *parent)
           buildLineStylesPage(), buildDayPlannerPage(), buildLanguagePage(), buildMarginsPage()})
         m_notebook->addWidget(page);
 
-    m_tabSet = named(new QTabBar, "TabSet1");
-    m_tabSet->setShape(QTabBar::RoundedSouth);
-    m_tabSet->setExpanding(false);
-    m_tabSet->setUsesScrollButtons(true);
-    m_tabSet->setFixedWidth(notebookWidth);
-    for (const QString &title : pageTitles)
-        m_tabSet->addTab(title);
+    // The pages are listed beside the notebook, each a click away; a strip of
+    // nine tabs under it would not fit the notebook's width.
+    m_tabSet = named(new QListWidget, "TabSet1");
+    m_tabSet->addItems(pageTitles);
+    m_tabSet->setSpacing(pageListPadding / 2);
+    m_tabSet->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_tabSet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_tabSet->setFixedWidth(m_tabSet->sizeHintForColumn(0) + 2 * (m_tabSet->frameWidth() + pageListPadding));
+    m_tabSet->setMinimumHeight(m_tabSet->count() * (m_tabSet->sizeHintForRow(0) + pageListPadding) +
+                               2 * m_tabSet->frameWidth());
     qm::setHint(m_tabSet,
                 QStringLiteral("Click a tab to work with a different aspect of \rthis calendar's properties"));
-    connect(m_tabSet, &QTabBar::currentChanged, m_notebook, &QStackedWidget::setCurrentIndex);
-
-    auto *notebookColumn = new QVBoxLayout;
-    notebookColumn->setSpacing(0);
-    notebookColumn->addWidget(m_notebook);
-    notebookColumn->addWidget(m_tabSet);
+    connect(m_tabSet, &QListWidget::currentRowChanged, m_notebook, &QStackedWidget::setCurrentIndex);
+    m_tabSet->setCurrentRow(0);
 
     auto *bevel = new QFrame;
     bevel->setFrameStyle(QFrame::VLine | QFrame::Sunken);
 
     auto *top = new QHBoxLayout;
-    top->addLayout(notebookColumn);
+    top->addWidget(m_tabSet);
+    top->addWidget(m_notebook);
     top->addWidget(bevel);
     top->addWidget(buildPreview(), 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(buildButtonRow());
-    resize(632, 362);
+    // As small as the controls and the whole preview page allow.
+    resize(minimumSizeHint());
 }
 
 TCalendarProperties::~TCalendarProperties() = default;
@@ -192,7 +214,7 @@ void TCalendarProperties::repaintPreview()
 
 void TCalendarProperties::showPage(int index)
 {
-    m_tabSet->setCurrentIndex(index);
+    m_tabSet->setCurrentRow(index);
 }
 
 int TCalendarProperties::helpTopic() const
@@ -570,6 +592,7 @@ QWidget *TCalendarProperties::buildPreview()
     // the scrolled area follows it.
     m_exampleCalendar->installEventFilter(this);
     m_scrollBox->setWidget(canvas);
+    m_scrollBox->setMinimumSize(wholePageAtDefaultZoom(m_scrollBox->frameWidth()));
     fitPreviewArea();
 
     auto *zoomIn = named(new QToolButton, "ZoomInButton");

@@ -20,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QStackedWidget;
-class QTabBar;
 class QToolButton;
 class RadioGroup;
 class TCalendarPanel;
@@ -38,6 +37,10 @@ class TCalendarProperties : public QDialog
     Q_OBJECT
 
 public:
+    /// The preview's zoom until the user chooses another; at this zoom the
+    /// whole page fits the preview's box at the dialog's least size.
+    static constexpr int DefaultZoom = 30;
+
     explicit TCalendarProperties(QWidget *parent = nullptr);
     ~TCalendarProperties() override;
 
@@ -148,7 +151,8 @@ private:
     TCalendarPanel *m_exampleCalendar = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QFrame *m_previewFrame = nullptr;
-    QTabBar *m_tabSet = nullptr;
+    /// The list of pages, under the name of the tab strip it stands for.
+    QListWidget *m_tabSet = nullptr;
     QStackedWidget *m_notebook = nullptr;
 
     QListWidget *m_layoutList = nullptr;

@@ -24,7 +24,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -742,12 +745,33 @@ TEST_F(CalendarPropertiesTest, StartingTimeComesFromTheSetTimeDialog)
     EXPECT_EQ(preview().StartingTime(), EncodeTime(9, 30, 0, 0));
 }
 
-TEST_F(CalendarPropertiesTest, HelpShowsTheTopicOfThePageShown)
+TEST_F(CalendarPropertiesTest, EveryPageIsOneClickAwayAndHasItsHelpTopic)
 {
     openOn(loFullCalendar);
-    for (int page = 0; page < 9; ++page) {
-        dialog->showPage(page);
+    auto *pages = control<QListWidget>("TabSet1");
+    ASSERT_EQ(pages->count(), 9);
+    for (int page = 8; page >= 0; --page) {
+        const QRect item = pages->visualItemRect(pages->item(page));
+        EXPECT_TRUE(pages->viewport()->rect().contains(item)) << page;
+        QTest::mouseClick(pages->viewport(), Qt::LeftButton, {}, item.center());
         EXPECT_EQ(dialog->helpTopic(), 2100 + page);
+    }
+}
+
+TEST_F(CalendarPropertiesTest, PreviewShowsTheWholePageAtTheDefaultZoom)
+{
+    for (const TCalendarLayout layout : {loFullCalendar, LOFullCalendarLS}) {
+        for (const int paper : {0, 1}) {
+            CalendarModel document;
+            document.SetCalendarLayout(layout);
+            document.SetPaperSize(paper);
+            open(document, TCalendarProperties::DefaultZoom);
+            auto *box = control<QScrollArea>("ScrollBox1");
+            const TCalendarPanel *page = dialog->ExampleCalendar();
+            const QRect shown(page->mapTo(box->viewport(), QPoint(0, 0)), page->size());
+            EXPECT_TRUE(box->viewport()->rect().contains(shown)) << layout << " paper " << paper;
+            EXPECT_FALSE(box->horizontalScrollBar()->isVisible() || box->verticalScrollBar()->isVisible());
+        }
     }
 }
 
