@@ -131,6 +131,9 @@ private:
     QToolButton *createSpeedButton(QWidget *parent, const QRect &geometry, const QString &hint);
     void createMenus();
     void fitScrollContent();
+    /// Changes the magnification by `step`, keeping the point of the page
+    /// under the centre of the scroll box in place.
+    void zoomBy(int step);
 
     bool FormCloseQuery();
     void FormClose();

@@ -7,6 +7,8 @@
 #include "controls/CalendarPanel.h"
 #include "controls/FormPlacement.h"
 #include "controls/HelpWindow.h"
+#include "controls/ScrollBoxWithNCTest.h"
+#include "controls/ViewCentre.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,12 +23,18 @@ constexpr int smallestButtonZoom = 30;
 
 } // namespace
 
+void TCalendarMain::zoomBy(int step)
+{
+    qm::zoomAroundViewCentre(*m_scrollBox1, *m_calendarPanel,
+                             [this, step] { calendar().SetMagnification(calendar().Magnification() + step); });
+}
+
 void TCalendarMain::ZoomPlusButtonClick()
 {
     DoSaveRichtext();
     QCoreApplication::processEvents();
     if (calendar().Magnification() < largestButtonZoom)
-        calendar().SetMagnification(calendar().Magnification() + zoomStep);
+        zoomBy(zoomStep);
     SetCaption();
 }
 
@@ -35,7 +43,7 @@ void TCalendarMain::ZoomMinusButtonClick()
     DoSaveRichtext();
     QCoreApplication::processEvents();
     if (calendar().Magnification() > smallestButtonZoom)
-        calendar().SetMagnification(calendar().Magnification() - zoomStep);
+        zoomBy(-zoomStep);
     SetCaption();
 }
 
@@ -58,18 +66,18 @@ bool TCalendarMain::AppMessage(QObject *watched, QEvent *event)
     // the active one (not while one of its dialogs is).
     if (event->type() != QEvent::KeyPress || watched != windowHandle() || QApplication::activeWindow() != this)
         return false;
+    // Page Down and Page Up only zoom: given on to the scroll box, they would
+    // scroll the page away from the point the zoom keeps in view.
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_PageDown:
         ZoomPlusButtonClick();
-        break;
+        return true;
     case Qt::Key_PageUp:
         ZoomMinusButtonClick();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
-    // The control with the focus still gets the key.
-    return false;
 }
 
 void TCalendarMain::mnuShowHintClick()

@@ -120,6 +120,8 @@ private:
     void repaintPreview();
     void chooseFont(const FontProperty &font);
     void updateZoomLabel();
+    /// Changes the preview's magnification by `step` around the centre of its box.
+    void zoomPreviewBy(int step);
     /// Sizes the scrolled area around the preview to the preview's size.
     void fitPreviewArea();
     /// Places or stores the dialog; a failure to write is reported, not raised.

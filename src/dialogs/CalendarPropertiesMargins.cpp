@@ -4,6 +4,7 @@
 
 #include "calendar/CalendarModel.h"
 #include "controls/CalendarPanel.h"
+#include "controls/ViewCentre.h"
 #include "dialogs/MarginSteps.h"
 
 #include <QComboBox>
@@ -57,16 +58,22 @@ void TCalendarProperties::updateZoomLabel()
     m_zoomLabel->setText(QString::number(preview().Magnification()) + QLatin1Char('%'));
 }
 
+void TCalendarProperties::zoomPreviewBy(int step)
+{
+    qm::zoomAroundViewCentre(*m_scrollBox, *m_exampleCalendar,
+                             [this, step] { preview().SetMagnification(preview().Magnification() + step); });
+}
+
 void TCalendarProperties::ZoomInButtonClick()
 {
     if (preview().Magnification() < largestZoom)
-        preview().SetMagnification(preview().Magnification() + zoomStep);
+        zoomPreviewBy(zoomStep);
     updateZoomLabel();
 }
 
 void TCalendarProperties::ZoomOutbuttonClick()
 {
     if (preview().Magnification() > smallestZoom)
-        preview().SetMagnification(preview().Magnification() - zoomStep);
+        zoomPreviewBy(-zoomStep);
     updateZoomLabel();
 }

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 #include <QToolButton>
@@ -231,6 +232,44 @@ TEST_F(CalendarMainTest, ZoomStepsByTenWithinLimitsByButtonsAndKeys)
     window.ZoomMinusButtonClick();
     window.ZoomMinusButtonClick();
     EXPECT_EQ(calendar().Magnification(), 50);
+}
+
+TEST_F(CalendarMainTest, ZoomKeepsThePagePointUnderTheViewsCentre)
+{
+    TCalendarMain &window = start();
+    window.CalendarPanel()->show();
+    window.SetButtons();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    TScrollBoxWithNCTest *box = window.ScrollBox1();
+    QCoreApplication::processEvents(); // the scroll bars appear
+    box->horizontalScrollBar()->setValue(40);
+    box->verticalScrollBar()->setValue(60);
+    // In page pixels at 100 %.
+    const auto pointAtCentre = [&] {
+        const QPoint onPage = window.CalendarPanel()->mapFrom(box->viewport(), box->viewport()->rect().center());
+        return QPointF(onPage) * 100.0 / calendar().Magnification();
+    };
+    struct Step {
+        const char *name;
+        std::function<void()> zoom;
+        int expected;
+    };
+    const Step steps[] = {
+        {"Page Down", [&] { QTest::keyClick(window.windowHandle(), Qt::Key_PageDown); }, 70},
+        {"Zoom In", [&] { window.ZoomPlusButton()->click(); }, 80},
+        {"Page Up", [&] { QTest::keyClick(window.windowHandle(), Qt::Key_PageUp); }, 70},
+        {"Zoom Out", [&] { window.ZoomMinusButton()->click(); }, 60},
+    };
+    // A screen pixel is less than two page pixels at these zooms.
+    constexpr double onePixel = 2.0;
+    for (const Step &step : steps) {
+        const QPointF before = pointAtCentre();
+        step.zoom();
+        ASSERT_EQ(calendar().Magnification(), step.expected) << step.name;
+        EXPECT_NEAR(pointAtCentre().x(), before.x(), onePixel) << step.name;
+        EXPECT_NEAR(pointAtCentre().y(), before.y(), onePixel) << step.name;
+    }
 }
 
 TEST_F(CalendarMainTest, PageKeysAreIgnoredWhileADialogIsActive)
