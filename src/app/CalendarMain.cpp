@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
 #include <QToolButton>
 
@@ -169,6 +170,7 @@ void TCalendarMain::SetButtons()
     m_zoomPlusButton->setEnabled(shown);
     m_savebutton->setVisible(m_saveNeeded);
     m_cancelButton->setVisible(m_saveNeeded && hasFile);
+    m_startMessage->setVisible(!shown && !m_activatePending);
 }
 
 void TCalendarMain::SetCaption()

@@ -6,6 +6,7 @@
 
 class CalendarModel;
 class QAction;
+class QLabel;
 class QMenu;
 class QToolButton;
 class TCalendarPanel;
@@ -114,6 +115,7 @@ public:
     QToolButton *Savebutton() const { return m_savebutton; }
     QToolButton *CancelButton() const { return m_cancelButton; }
     TScrollBoxWithNCTest *ScrollBox1() const { return m_scrollBox1; }
+    QLabel *StartMessage() const { return m_startMessage; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -170,6 +172,8 @@ private:
     TScrollBoxWithNCTest *m_scrollBox1 = nullptr;
     QWidget *m_scrollContent = nullptr;
     TCalendarPanel *m_calendarPanel = nullptr;
+    /// How to begin, drawn in the grey area while no calendar is shown.
+    QLabel *m_startMessage = nullptr;
     QWidget *m_iconPanel = nullptr;
     QToolButton *m_zoomPlusButton = nullptr;
     QToolButton *m_zoomMinusButton = nullptr;

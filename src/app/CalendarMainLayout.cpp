@@ -3,6 +3,7 @@
 #include "CalendarMain.h"
 #include "SpeedButtonGlyphs.h"
 
+#include "controls/AreaMessage.h"
 #include "controls/CalendarPanel.h"
 #include "controls/ScrollBoxWithNCTest.h"
 
@@ -20,6 +21,15 @@ namespace {
 const QColor scrollBoxColor(142, 142, 142);
 /// The calendar's distance from the scroll box's top left corner.
 constexpr int calendarMargin = 5;
+
+/// What the grey area says while no calendar is shown, in the menus' words.
+QString startMessageText()
+{
+    return QStringLiteral("<p style=\"font-size:13pt\"><b>No calendar is open.</b></p>"
+                          "<p style=\"font-size:10pt\">To make a calendar, choose <b>New</b> in the <b>File</b> "
+                          "menu.<br>To open a calendar file (.QMF), choose <b>Open</b> in the <b>File</b> menu.<br>"
+                          "The calendars opened or saved last are listed at the end of the <b>File</b> menu.</p>");
+}
 
 QFont windowFont(int points, bool bold = false)
 {
@@ -50,6 +60,9 @@ void TCalendarMain::createComponents()
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(grey);
     m_scrollBox1->setWidget(m_scrollContent);
+
+    m_startMessage = new qm::AreaMessage(startMessageText(), m_scrollBox1->viewport());
+    m_startMessage->hide();
 
     m_calendarPanel = new TCalendarPanel(m_scrollContent);
     m_calendarPanel->hide();

@@ -76,6 +76,7 @@ TEST_F(CalendarMainPropertiesTest, NewAcceptedGivesAnUntitledCalendarWithEmptyCe
     });
 
     EXPECT_TRUE(calendarShown());
+    EXPECT_TRUE(window.StartMessage()->isHidden());
     EXPECT_FALSE(calendar().HasCellText());
     EXPECT_TRUE(calendar().SameStyle(defaults));
     EXPECT_TRUE(window.CurrentFileName().isEmpty());

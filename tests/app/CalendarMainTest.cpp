@@ -39,6 +39,7 @@ TEST_F(CalendarMainTest, FirstStartWithoutPreferences)
     EXPECT_EQ(calendar().Magnification(), 60);
     EXPECT_TRUE(window.RecentFiles()->Files().isEmpty());
     EXPECT_FALSE(calendarShown());
+    EXPECT_TRUE(window.StartMessage()->isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark    [60%]"));
     EXPECT_FALSE(window.mnuSave()->isEnabled());
     EXPECT_FALSE(window.mnuSaveAs()->isEnabled());

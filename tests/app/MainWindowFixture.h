@@ -12,6 +12,7 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 
