@@ -14,24 +14,36 @@ constexpr quint8 PaperOptions = paint::PrintTransparent;
 
 /// The cell image, one pixel wider and higher than the free rectangle,
 /// stretched into it the way a stretch that keeps black on white does: the
-/// row and the column that fall out are combined (AND) with their
+/// rows and columns that fall out (one logical pixel, as many device pixels
+/// as the image's pixel ratio gives) are combined (AND) with their
 /// neighbours, so that no stroke of the text is lost.
-QImage stretchIntoFreeRectangle(const QImage &cell)
+QImage stretchIntoFreeRectangle(const QImage &cell, QSize free)
 {
-    const int width = cell.width() - 1;
-    const int height = cell.height() - 1;
+    const int width = free.width();
+    const int height = free.height();
     QImage result = cell.copy(0, 0, width, height);
     if (result.isNull())
         return result;
+    result.setDevicePixelRatio(cell.devicePixelRatio());
     for (int y = 0; y < height; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(result.scanLine(y));
-        row[width - 1] &= reinterpret_cast<const QRgb *>(cell.constScanLine(y))[width];
+        const QRgb *source = reinterpret_cast<const QRgb *>(cell.constScanLine(y));
+        for (int x = width; x < cell.width(); ++x)
+            row[width - 1] &= source[x];
     }
-    const QRgb *lastRow = reinterpret_cast<const QRgb *>(cell.constScanLine(height));
     QRgb *bottom = reinterpret_cast<QRgb *>(result.scanLine(height - 1));
-    for (int x = 0; x <= width; ++x)
-        bottom[std::min(x, width - 1)] &= lastRow[x];
+    for (int y = height; y < cell.height(); ++y) {
+        const QRgb *source = reinterpret_cast<const QRgb *>(cell.constScanLine(y));
+        for (int x = 0; x < cell.width(); ++x)
+            bottom[std::min(x, width - 1)] &= source[x];
+    }
     return result;
+}
+
+/// `size` in the device pixels of a surface with pixel ratio `ratio`.
+QSize devicePixels(QSize size, qreal ratio)
+{
+    return (QSizeF(size) * ratio).toSize();
 }
 
 } // namespace
@@ -50,10 +62,14 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
         return true;
     }
     try {
-        if (m_cellImage.size() != size) {
-            m_cellImage = QImage(size, QImage::Format_RGB32);
+        // On a high-density screen the page is drawn in device pixels, and
+        // the cell text with it, rather than enlarged from logical pixels.
+        const qreal ratio = page.device()->devicePixelRatio();
+        if (m_cellImage.size() != devicePixels(size, ratio) || m_cellImage.devicePixelRatio() != ratio) {
+            m_cellImage = QImage(devicePixels(size, ratio), QImage::Format_RGB32);
             if (m_cellImage.isNull())
                 return false;
+            m_cellImage.setDevicePixelRatio(ratio);
             const int dotsPerMeter = int(roundRatio(qint64(pixelsPerInch) * 10000, 254));
             m_cellImage.setDotsPerMeterX(dotsPerMeter);
             m_cellImage.setDotsPerMeterY(dotsPerMeter);
@@ -66,7 +82,8 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
         QPainter cell(&m_cellImage);
         m_cellPainter.PaintLines(&cell, 0, TQmRTFTextPaint::pmPaint, 0, size.height(), size.width(), 0);
         cell.end();
-        page.drawImage(free.toQRect().topLeft(), stretchIntoFreeRectangle(m_cellImage));
+        const QSize freeSize(free.width(), free.height());
+        page.drawImage(free.toQRect().topLeft(), stretchIntoFreeRectangle(m_cellImage, devicePixels(freeSize, ratio)));
         return true;
     } catch (...) {
         return false;

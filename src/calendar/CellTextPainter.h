@@ -27,9 +27,10 @@ public:
     CellTextPainter();
 
     /// Screen and bitmaps: the document is painted at `magnification` into a
-    /// white cell image one pixel wider and higher than `free`, which is then
-    /// stretched into `free` on `page` (a stretch that keeps dark pixels). `pixelsPerInch` is the screen's
-    /// resolution at 100 %. The month grid paints with print options 0
+    /// white cell image one pixel wider and higher than `free`, in the device
+    /// pixels of `page`'s device, which is then stretched into `free` on
+    /// `page` (a stretch that keeps dark pixels). `pixelsPerInch` is the
+    /// screen's resolution at 100 %. The month grid paints with print options 0
     /// (opaque on white). Returns false when the cell was left as it was.
     bool paintOnScreen(QPainter &page, const TQmRTFTextIo &document, const TRect &free, int magnification,
                        int pixelsPerInch, Options options);

@@ -32,9 +32,14 @@ void TCalendarPanel::fitToPage()
 
 void TCalendarPanel::paintEvent(QPaintEvent *)
 {
-    const QSize size = m_calendar.ScaledPageSize();
-    if (m_page.size() != size)
-        m_page = QImage(size, QImage::Format_RGB32);
+    // The page is drawn in device pixels, so that a high-density screen shows
+    // it sharp; the calendar's geometry stays in logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(m_calendar.ScaledPageSize()) * ratio).toSize();
+    if (m_page.size() != pixels || m_page.devicePixelRatio() != ratio) {
+        m_page = QImage(pixels, QImage::Format_RGB32);
+        m_page.setDevicePixelRatio(ratio);
+    }
     if (m_page.isNull())
         return;
     QPainter pagePainter(&m_page);

@@ -31,6 +31,18 @@ void setText(TQmRTFTextIo &document, int lines, quint8 font = 0)
     }
 }
 
+/// Appends `image` as a picture of `pixels` screen pixels at 100 % (15 twips each).
+void addPicture(TQmRTFTextIo &document, const QImage &image, QSize pixels)
+{
+    TTextObject *object = document.CreateObject(Graphic::fromBitmap(image), TQmRTFText::AutomaticTag);
+    object->width = pixels.width() * 15;
+    object->height = pixels.height() * 15;
+    TAttr attr;
+    attr.flags = TAttr::Object;
+    attr.tag = object->tag;
+    document.AppendCharacter(document.FirstParagraph(), document.FirstParagraph()->firstLine(), 1, attr, 60);
+}
+
 QImage drawn(CalendarModel &calendar)
 {
     QImage image(calendar.ScaledPageSize(), QImage::Format_RGB32);
@@ -132,13 +144,7 @@ TEST(CellText, StretchingIntoTheFreeRectangleLosesNoStroke)
     frame.setPen(Qt::black);
     frame.drawRect(0, 0, 40, 20);
     frame.end();
-    TTextObject *object = document.CreateObject(Graphic::fromBitmap(framed), TQmRTFText::AutomaticTag);
-    object->width = 41 * 15;
-    object->height = 21 * 15;
-    TAttr attr;
-    attr.flags = TAttr::Object;
-    attr.tag = object->tag;
-    document.AppendCharacter(document.FirstParagraph(), document.FirstParagraph()->firstLine(), 1, attr, 60);
+    addPicture(document, framed, framed.size());
 
     QImage page(60, 40, QImage::Format_RGB32);
     page.fill(Qt::yellow);
@@ -152,6 +158,49 @@ TEST(CellText, StretchingIntoTheFreeRectangleLosesNoStroke)
     EXPECT_EQ(pixelsNotOf(page, QRect(11, 11, 38, 18), Qt::white), 0);
     EXPECT_EQ(pixelsNotOf(page, QRect(0, 30, 60, 10), Qt::yellow), 0);
     EXPECT_EQ(pixelsNotOf(page, QRect(50, 0, 10, 40), Qt::yellow), 0);
+}
+
+/// Whether an image drawn at twice the pixel ratio shows detail finer than a
+/// logical pixel inside `logical`: an image enlarged from the logical size
+/// repeats each of its pixels in a block of 2 x 2.
+bool hasDevicePixelDetail(const QImage &image, const QRect &logical)
+{
+    for (int y = logical.top() * 2; y <= logical.bottom() * 2; y += 2) {
+        for (int x = logical.left() * 2; x <= logical.right() * 2; x += 2) {
+            if (image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1))
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(CellText, TwiceThePixelRatioPaintsTextAndPicturesInDevicePixels)
+{
+    TQmRTFTextIo text;
+    setText(text, 2);
+    // A picture of one-pixel squares, twice as many pixels as its logical size.
+    TQmRTFTextIo picture;
+    setText(picture, 0);
+    QImage squares(40, 40, QImage::Format_RGB32);
+    for (int y = 0; y < squares.height(); ++y)
+        for (int x = 0; x < squares.width(); ++x)
+            squares.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    addPicture(picture, squares, QSize(20, 20));
+
+    for (const auto &[name, document] : {std::pair{"text", &text}, std::pair{"picture", &picture}}) {
+        QImage page(240, 160, QImage::Format_RGB32);
+        page.setDevicePixelRatio(2);
+        page.fill(Qt::white);
+        QPainter canvas(&page);
+        CellTextPainter painter;
+        ASSERT_TRUE(painter.paintOnScreen(canvas, *document, TRect{10, 10, 110, 70}, 100, 96,
+                                          CellTextPainter::Options::SetForMonthGrid));
+        canvas.end();
+        EXPECT_TRUE(hasDevicePixelDetail(page, QRect(10, 10, 100, 60))) << name;
+        // The cell stays in its rectangle, which ends at device pixel 220 across and 140 down.
+        EXPECT_EQ(pixelsNotOf(page, QRect(0, 140, 240, 20), Qt::white), 0) << name;
+        EXPECT_EQ(pixelsNotOf(page, QRect(220, 0, 20, 160), Qt::white), 0) << name;
+    }
 }
 
 TEST(CellText, PaperKeepsTheCellBackgroundUnderMonthGridText)
