@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/CalendarAttributes.h"
+#include "calendar/CalendarStyle.h"
 #include "calendar/CalendarTypes.h"
 #include "calendar/DateGrid.h"
 #include "calendar/PageGeometry.h"
@@ -49,45 +50,45 @@ public:
     TCalendarOrientation CalendarOrientation() const { return m_calendarOrientation; }
     /// Stored, then overwritten from the layout by RecalcLayout.
     void SetCalendarOrientation(TCalendarOrientation value) { setAndRecalc(m_calendarOrientation, value); }
-    TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
-    void SetCalendarLayout(TCalendarLayout value) { setAndRecalc(m_calendarLayout, value); }
-    TCalendarLineLayout CalendarLineLayout() const { return m_calendarLineLayout; }
+    TCalendarLayout CalendarLayout() const { return m_style.calendarLayout; }
+    void SetCalendarLayout(TCalendarLayout value) { setAndRecalc(m_style.calendarLayout, value); }
+    TCalendarLineLayout CalendarLineLayout() const { return m_style.calendarLineLayout; }
     /// A new value also sets CalendarBorder, HeadersBorder and CellBorder.
     void SetCalendarLineLayout(TCalendarLineLayout value);
-    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_miniCalendarLineLayout; }
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_style.miniCalendarLineLayout; }
     /// A new value also sets MiniCalBorder, MiniCellBorder and MiniHeadersBorder.
     void SetMiniCalendarLineLayout(TMiniCalendarLineLayout value);
 
-    TColor TitleBGColor() const { return m_titleBGColor; }
-    void SetTitleBGColor(TColor value) { setAndRepaint(m_titleBGColor, value); }
-    TColor HeadersBGColor() const { return m_headersBGColor; }
-    void SetHeadersBGColor(TColor value) { setAndRepaint(m_headersBGColor, value); }
-    TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
-    void SetMiniHeadersBGColor(TColor value) { setAndRepaint(m_miniHeadersBGColor, value); }
-    TColor MiniCalBGColor() const { return m_miniCalBGColor; }
-    void SetMiniCalBGColor(TColor value) { setAndRepaint(m_miniCalBGColor, value); }
+    TColor TitleBGColor() const { return m_style.titleBGColor; }
+    void SetTitleBGColor(TColor value) { setAndRepaint(m_style.titleBGColor, value); }
+    TColor HeadersBGColor() const { return m_style.headersBGColor; }
+    void SetHeadersBGColor(TColor value) { setAndRepaint(m_style.headersBGColor, value); }
+    TColor MiniHeadersBGColor() const { return m_style.miniHeadersBGColor; }
+    void SetMiniHeadersBGColor(TColor value) { setAndRepaint(m_style.miniHeadersBGColor, value); }
+    TColor MiniCalBGColor() const { return m_style.miniCalBGColor; }
+    void SetMiniCalBGColor(TColor value) { setAndRepaint(m_style.miniCalBGColor, value); }
 
-    const qm::FontDescription &TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const qm::FontDescription &value) { setFont(m_titleFont, value); }
-    const qm::FontDescription &HeadersFont() const { return m_headersFont; }
-    void SetHeadersFont(const qm::FontDescription &value) { setFont(m_headersFont, value); }
-    const qm::FontDescription &CellFont() const { return m_cellFont; }
-    void SetCellFont(const qm::FontDescription &value) { setFont(m_cellFont, value); }
-    const qm::FontDescription &MiniTitleFont() const { return m_miniTitleFont; }
-    void SetMiniTitleFont(const qm::FontDescription &value) { setFont(m_miniTitleFont, value); }
-    const qm::FontDescription &MiniHeadersFont() const { return m_miniHeadersFont; }
-    void SetMiniHeadersFont(const qm::FontDescription &value) { setFont(m_miniHeadersFont, value); }
-    const qm::FontDescription &MiniCellFont() const { return m_miniCellFont; }
-    void SetMiniCellFont(const qm::FontDescription &value) { setFont(m_miniCellFont, value); }
+    const qm::FontDescription &TitleFont() const { return m_style.titleFont; }
+    void SetTitleFont(const qm::FontDescription &value) { setFont(m_style.titleFont, value); }
+    const qm::FontDescription &HeadersFont() const { return m_style.headersFont; }
+    void SetHeadersFont(const qm::FontDescription &value) { setFont(m_style.headersFont, value); }
+    const qm::FontDescription &CellFont() const { return m_style.cellFont; }
+    void SetCellFont(const qm::FontDescription &value) { setFont(m_style.cellFont, value); }
+    const qm::FontDescription &MiniTitleFont() const { return m_style.miniTitleFont; }
+    void SetMiniTitleFont(const qm::FontDescription &value) { setFont(m_style.miniTitleFont, value); }
+    const qm::FontDescription &MiniHeadersFont() const { return m_style.miniHeadersFont; }
+    void SetMiniHeadersFont(const qm::FontDescription &value) { setFont(m_style.miniHeadersFont, value); }
+    const qm::FontDescription &MiniCellFont() const { return m_style.miniCellFont; }
+    void SetMiniCellFont(const qm::FontDescription &value) { setFont(m_style.miniCellFont, value); }
 
-    float LeftMarginInch() const { return m_leftMarginInch; }
-    void SetLeftMarginInch(float value) { setAndRecalc(m_leftMarginInch, value); }
-    float TopMarginInch() const { return m_topMarginInch; }
-    void SetTopMarginInch(float value) { setAndRecalc(m_topMarginInch, value); }
-    float RightMarginInch() const { return m_rightMarginInch; }
-    void SetRightMarginInch(float value) { setAndRecalc(m_rightMarginInch, value); }
-    float BottomMarginInch() const { return m_bottomMarginInch; }
-    void SetBottomMarginInch(float value) { setAndRecalc(m_bottomMarginInch, value); }
+    float LeftMarginInch() const { return m_style.leftMarginInch; }
+    void SetLeftMarginInch(float value) { setAndRecalc(m_style.leftMarginInch, value); }
+    float TopMarginInch() const { return m_style.topMarginInch; }
+    void SetTopMarginInch(float value) { setAndRecalc(m_style.topMarginInch, value); }
+    float RightMarginInch() const { return m_style.rightMarginInch; }
+    void SetRightMarginInch(float value) { setAndRecalc(m_style.rightMarginInch, value); }
+    float BottomMarginInch() const { return m_style.bottomMarginInch; }
+    void SetBottomMarginInch(float value) { setAndRecalc(m_style.bottomMarginInch, value); }
 
     TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
     void SetCalendarBorder(TCalBorderStyle value) { setAndRepaint(m_calendarBorder, value); }
@@ -102,44 +103,44 @@ public:
     TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
     void SetMiniCellBorder(TCalBorderStyle value) { setAndRepaint(m_miniCellBorder, value); }
 
-    TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
-    void SetHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_headersStyle, value); }
-    TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
-    void SetMiniHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_miniHeadersStyle, value); }
-    bool TitleShowYear() const { return m_titleShowYear; }
-    void SetTitleShowYear(bool value) { setAndRepaint(m_titleShowYear, value); }
-    bool MiniShowYear() const { return m_miniShowYear; }
-    void SetMiniShowYear(bool value) { setAndRepaint(m_miniShowYear, value); }
+    TCalHeadersStyle HeadersStyle() const { return m_style.headersStyle; }
+    void SetHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_style.headersStyle, value); }
+    TCalHeadersStyle MiniHeadersStyle() const { return m_style.miniHeadersStyle; }
+    void SetMiniHeadersStyle(TCalHeadersStyle value) { setAndRepaint(m_style.miniHeadersStyle, value); }
+    bool TitleShowYear() const { return m_style.titleShowYear; }
+    void SetTitleShowYear(bool value) { setAndRepaint(m_style.titleShowYear, value); }
+    bool MiniShowYear() const { return m_style.miniShowYear; }
+    void SetMiniShowYear(bool value) { setAndRepaint(m_style.miniShowYear, value); }
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
     void SetNumberPosition(TCalendarNumberPosition value) { setAndRepaint(m_numberPosition, value); }
 
     /// The first day of the planners; month layouts ignore it.
-    int MainCalDay() const { return m_mainCalDay; }
-    void SetMainCalDay(int value) { setAndRecalc(m_mainCalDay, value); }
+    int MainCalDay() const { return m_style.mainCalDay; }
+    void SetMainCalDay(int value) { setAndRecalc(m_style.mainCalDay, value); }
     /// The month of the main grid and the first month of a mini-calendar sheet.
-    int MainCalMonth() const { return m_mainCalMonth; }
-    void SetMainCalMonth(int value) { setAndRecalc(m_mainCalMonth, value); }
-    int MainCalYear() const { return m_mainCalYear; }
-    void SetMainCalYear(int value) { setAndRecalc(m_mainCalYear, value); }
+    int MainCalMonth() const { return m_style.mainCalMonth; }
+    void SetMainCalMonth(int value) { setAndRecalc(m_style.mainCalMonth, value); }
+    int MainCalYear() const { return m_style.mainCalYear; }
+    void SetMainCalYear(int value) { setAndRecalc(m_style.mainCalYear, value); }
     /// 1 starts the week on Sunday; any other value on Monday.
-    int StartOfWeek() const { return m_startOfWeek; }
-    void SetStartOfWeek(int value) { setAndRepaint(m_startOfWeek, value); }
+    int StartOfWeek() const { return m_style.startOfWeek; }
+    void SetStartOfWeek(int value) { setAndRepaint(m_style.startOfWeek, value); }
 
     /// Screen scale in percent. Values of 0 or less are ignored.
     int Magnification() const { return m_magnification; }
     void SetMagnification(int value);
 
     /// 0 = US Letter, 1 = A4.
-    quint8 PaperSize() const { return m_paperSize; }
-    void SetPaperSize(quint8 value) { setAndRecalc(m_paperSize, value); }
+    quint8 PaperSize() const { return m_style.paperSize; }
+    void SetPaperSize(quint8 value) { setAndRecalc(m_style.paperSize, value); }
     /// The time of the day planners' first row (its date part is ignored).
-    TDateTime StartingTime() const { return m_startingTime; }
-    void SetStartingTime(TDateTime value) { setAndRecalc(m_startingTime, value); }
+    TDateTime StartingTime() const { return m_style.startingTime; }
+    void SetStartingTime(TDateTime value) { setAndRecalc(m_style.startingTime, value); }
 
     // Month names 1..12 and day names 1..7 (1 = Sunday). Out-of-range indexes
     // read as an empty name and are ignored on writing. Writing does not repaint.
-    const std::array<QString, 12> &MonthNameList() const { return m_monthNames; }
-    const std::array<QString, 7> &DayNameList() const { return m_dayNames; }
+    const std::array<QString, 12> &MonthNameList() const { return m_style.monthNames; }
+    const std::array<QString, 7> &DayNameList() const { return m_style.dayNames; }
     QString GetMonthName(int index) const;
     void SetMonthName(int index, const QString &name);
     QString GetDayName(int index) const;
@@ -179,14 +180,14 @@ public:
     void ClearAllCells();
     bool HasCellText() const;
 
+    /// The settings AssignStyle copies, as one value.
+    const qm::CalendarStyle &Style() const { return m_style; }
     /// Copies the look and the date of `source` (not the cells, magnification,
     /// number position, single borders or orientation), then lays out again.
     void AssignStyle(const CalendarModel &source);
     /// Whether the two calendars agree in everything AssignStyle copies and
     /// in their line layouts.
     bool SameStyle(const CalendarModel &other) const;
-    /// Fonts agree when name, style and colour do; the size is not compared.
-    static bool SameFont(const qm::FontDescription &a, const qm::FontDescription &b);
     /// The settings of a new calendar, dated today.
     void SetDefaults();
 
@@ -283,6 +284,10 @@ private:
         field = value;
         repaint();
     }
+    /// The style block and a document's date in stream order: the one list
+    /// that writing (`Model` const) and reading both go through.
+    template <typename Settings, typename Model> static void streamStyle(Settings &settings, Model &model);
+    template <typename Settings, typename Model> static void streamDate(Settings &settings, Model &model);
     void fillNamesFromLocale();
     void applyLineLayoutBorders();
     void applyMiniLineLayoutBorders();
@@ -298,45 +303,17 @@ private:
                         int drawnCells);
     void drawMinis(qm::Canvas &canvas, const qm::DrawingTarget &target) const;
 
+    qm::CalendarStyle m_style;
     TCalendarOrientation m_calendarOrientation = coPortrait;
-    TCalendarLayout m_calendarLayout = loFullCalendar;
-    TCalendarLineLayout m_calendarLineLayout = llFull;
-    TMiniCalendarLineLayout m_miniCalendarLineLayout = mllFull;
-    TColor m_titleBGColor = qm::clWhite;
-    TColor m_headersBGColor = qm::clWhite;
-    TColor m_miniHeadersBGColor = qm::clWhite;
-    TColor m_miniCalBGColor = qm::clWhite;
-    qm::FontDescription m_titleFont;
-    qm::FontDescription m_headersFont;
-    qm::FontDescription m_cellFont;
-    qm::FontDescription m_miniTitleFont;
-    qm::FontDescription m_miniHeadersFont;
-    qm::FontDescription m_miniCellFont;
-    float m_leftMarginInch = 0.25f;
-    float m_topMarginInch = 0.25f;
-    float m_rightMarginInch = 0.25f;
-    float m_bottomMarginInch = 0.25f;
     TCalBorderStyle m_calendarBorder = cbAll;
     TCalBorderStyle m_headersBorder = cbAll;
     TCalBorderStyle m_cellBorder = cbAll;
     TCalBorderStyle m_miniCalBorder = cbAll;
     TCalBorderStyle m_miniHeadersBorder = cbBottom;
     TCalBorderStyle m_miniCellBorder = cbNone;
-    TCalHeadersStyle m_headersStyle = dsThreeChars;
-    TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
-    bool m_titleShowYear = true;
-    bool m_miniShowYear = true;
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
-    int m_mainCalDay = 0;
-    int m_mainCalMonth = 1;
-    int m_mainCalYear = 1997;
-    int m_startOfWeek = 1;
     int m_magnification = 100;
-    quint8 m_paperSize = qm::kPaperLetter;
-    TDateTime m_startingTime = 0;
 
-    std::array<QString, 12> m_monthNames;
-    std::array<QString, 7> m_dayNames;
     TQmRtfStorage m_blankStorage;
     std::array<TQmRtfStorage, qm::kCellCount> m_cells;
     /// Paints cell text; one engine and one cell image for every drawing.

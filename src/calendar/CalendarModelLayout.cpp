@@ -81,11 +81,11 @@ SheetGrid portraitSheetGrid(int layout)
 
 void CalendarModel::RecalcLayout(MiniFonts miniFonts)
 {
-    const int layout = m_calendarLayout;
+    const int layout = m_style.calendarLayout;
     if (isKnownLayout(layout)) {
         m_layoutPixelsPerInch = Environment::screenPixelsPerInch();
         m_calendarOrientation = isLandscapeLayout(layout) ? coLandscape : coPortrait;
-        const QSize page = PageSizeInPixels(m_paperSize, m_calendarOrientation, m_layoutPixelsPerInch);
+        const QSize page = PageSizeInPixels(m_style.paperSize, m_calendarOrientation, m_layoutPixelsPerInch);
         m_pageWidth = page.width();
         m_pageHeight = page.height();
 
@@ -105,22 +105,22 @@ void CalendarModel::RecalcLayout(MiniFonts miniFonts)
 
 void CalendarModel::setMiniFontSize(int size)
 {
-    m_miniTitleFont.size = size;
-    m_miniHeadersFont.size = m_miniCellFont.size = int(roundRatio(4 * qint64(size), 5));
+    m_style.miniTitleFont.size = size;
+    m_style.miniHeadersFont.size = m_style.miniCellFont.size = int(roundRatio(4 * qint64(size), 5));
 }
 
 void CalendarModel::layMinis(int layout)
 {
     const int p = m_layoutPixelsPerInch;
     const auto inches = [p](float margin, double distance) { return InchToPixels(inchesPlus(margin, distance), p); };
-    const int mL = InchToPixels(m_leftMarginInch, p);
-    const int mT = InchToPixels(m_topMarginInch, p);
-    const int mR = InchToPixels(m_rightMarginInch, p);
-    const int mB = InchToPixels(m_bottomMarginInch, p);
+    const int mL = InchToPixels(m_style.leftMarginInch, p);
+    const int mT = InchToPixels(m_style.topMarginInch, p);
+    const int mR = InchToPixels(m_style.rightMarginInch, p);
+    const int mB = InchToPixels(m_style.bottomMarginInch, p);
     const int W = m_pageWidth;
     const int H = m_pageHeight;
     const TRect content{mL + 2, mT + 2, W - mR - 2, H - mB - 2};
-    const MonthOfYear main{m_mainCalMonth, m_mainCalYear};
+    const MonthOfYear main{m_style.mainCalMonth, m_style.mainCalYear};
     const bool landscape = isLandscapeLayout(layout);
     m_mainRect = content;
 
@@ -138,14 +138,14 @@ void CalendarModel::layMinis(int layout)
     case loFC6Before6After:
     case loFC6Before6AfterLS:
         if (landscape) {
-            const int left = inches(m_leftMarginInch, 1.3);
-            const int right = W - inches(m_rightMarginInch, 1.3);
+            const int left = inches(m_style.leftMarginInch, 1.3);
+            const int right = W - inches(m_style.rightMarginInch, 1.3);
             m_mainRect = {left + 4, mT + 2, right - 4, H - mB - 2};
             DivideIntoGrid(6, 1, 1, 6, {mL + 2, mT + 2, left, H - mB - 2}, m_miniRects);
             DivideIntoGrid(6, 1, 7, 12, {right + 2, mT + 2, W - mR - 2, H - mB - 2}, m_miniRects);
         } else {
-            const int top = inches(m_topMarginInch, 1.3);
-            const int bottom = H - inches(m_bottomMarginInch, 1.3);
+            const int top = inches(m_style.topMarginInch, 1.3);
+            const int bottom = H - inches(m_style.bottomMarginInch, 1.3);
             m_mainRect = {mL + 2, top + 2, W - mR - 2, bottom - 2};
             DivideIntoGrid(1, 6, 1, 6, {mL + 2, mT + 2, W - mR - 2, top - 2}, m_miniRects);
             DivideIntoGrid(1, 6, 7, 12, {mL + 2, bottom + 2, W - mR - 2, H - mB - 2}, m_miniRects);
@@ -156,12 +156,12 @@ void CalendarModel::layMinis(int layout)
     case loFC12After:
     case loFC12AfterLS:
         if (landscape) {
-            m_mainRect = {mL + 2, mT + 2, W - inches(m_rightMarginInch, 2.9) - 2, H - mB - 2};
-            DivideIntoGrid(6, 2, 1, 12, {W - inches(m_rightMarginInch, 2.8) + 2, mT + 2, W - mR, H - mB - 2},
+            m_mainRect = {mL + 2, mT + 2, W - inches(m_style.rightMarginInch, 2.9) - 2, H - mB - 2};
+            DivideIntoGrid(6, 2, 1, 12, {W - inches(m_style.rightMarginInch, 2.8) + 2, mT + 2, W - mR, H - mB - 2},
                            m_miniRects);
         } else {
-            m_mainRect = {mL + 2, mT + 2, W - mR - 2, H - inches(m_bottomMarginInch, 2.9) - 2};
-            DivideIntoGrid(2, 6, 1, 12, {mL + 2, H - inches(m_bottomMarginInch, 2.8) + 2, W - mR - 2, H - mB + 2},
+            m_mainRect = {mL + 2, mT + 2, W - mR - 2, H - inches(m_style.bottomMarginInch, 2.9) - 2};
+            DivideIntoGrid(2, 6, 1, 12, {mL + 2, H - inches(m_style.bottomMarginInch, 2.8) + 2, W - mR - 2, H - mB + 2},
                            m_miniRects);
         }
         for (int i = 1; i <= 12; ++i)

@@ -36,50 +36,50 @@ TCalendarAttributes CalendarModel::mainAttributes(const DrawingTarget &target) c
 {
     TCalendarAttributes attr;
     attr.backgroundColor = clWhite;
-    attr.titleBackgroundColor = m_titleBGColor;
+    attr.titleBackgroundColor = m_style.titleBGColor;
     attr.minimumTitleHeight = target.minimumTitleHeight();
-    attr.month = m_mainCalMonth;
-    attr.year = m_mainCalYear;
-    attr.day = m_mainCalDay;
+    attr.month = m_style.mainCalMonth;
+    attr.year = m_style.mainCalYear;
+    attr.day = m_style.mainCalDay;
     attr.calendarRect = target.map(m_mainRect);
     attr.numberPosition = m_numberPosition;
-    attr.startOfWeek = m_startOfWeek;
+    attr.startOfWeek = m_style.startOfWeek;
     attr.calendarBorder = m_calendarBorder;
-    attr.titleFont = scaledFont(m_titleFont, target);
-    attr.showYear = m_titleShowYear;
-    attr.headersFont = scaledFont(m_headersFont, target);
+    attr.titleFont = scaledFont(m_style.titleFont, target);
+    attr.showYear = m_style.titleShowYear;
+    attr.headersFont = scaledFont(m_style.headersFont, target);
     attr.headersBorder = m_headersBorder;
-    attr.headersStyle = m_headersStyle;
-    attr.headersBackgroundColor = m_headersBGColor;
-    attr.cellFont = scaledFont(m_cellFont, target);
+    attr.headersStyle = m_style.headersStyle;
+    attr.headersBackgroundColor = m_style.headersBGColor;
+    attr.cellFont = scaledFont(m_style.cellFont, target);
     attr.cellBorder = m_cellBorder;
-    attr.monthNames = m_monthNames;
-    attr.dayNames = m_dayNames;
-    attr.plannerDayCount = m_calendarLayout == lo2Week ? 14 : 7;
-    attr.plannerSlotCount = m_calendarLayout == loDay15 ? 15 : 10;
-    attr.startingTime = m_startingTime;
+    attr.monthNames = m_style.monthNames;
+    attr.dayNames = m_style.dayNames;
+    attr.plannerDayCount = m_style.calendarLayout == lo2Week ? 14 : 7;
+    attr.plannerSlotCount = m_style.calendarLayout == loDay15 ? 15 : 10;
+    attr.startingTime = m_style.startingTime;
     return attr;
 }
 
 TCalendarAttributes CalendarModel::miniAttributes(const DrawingTarget &target) const
 {
     TCalendarAttributes attr;
-    attr.backgroundColor = m_miniCalBGColor;
-    attr.titleBackgroundColor = m_miniCalBGColor;
+    attr.backgroundColor = m_style.miniCalBGColor;
+    attr.titleBackgroundColor = m_style.miniCalBGColor;
     attr.minimumTitleHeight = 0;
     attr.numberPosition = cnpCenter;
-    attr.startOfWeek = m_startOfWeek;
+    attr.startOfWeek = m_style.startOfWeek;
     attr.calendarBorder = m_miniCalBorder;
-    attr.titleFont = scaledFont(m_miniTitleFont, target);
-    attr.showYear = m_miniShowYear;
-    attr.headersFont = scaledFont(m_miniHeadersFont, target);
+    attr.titleFont = scaledFont(m_style.miniTitleFont, target);
+    attr.showYear = m_style.miniShowYear;
+    attr.headersFont = scaledFont(m_style.miniHeadersFont, target);
     attr.headersBorder = m_miniHeadersBorder;
-    attr.headersStyle = m_miniHeadersStyle;
-    attr.headersBackgroundColor = m_miniHeadersBGColor;
-    attr.cellFont = scaledFont(m_miniCellFont, target);
+    attr.headersStyle = m_style.miniHeadersStyle;
+    attr.headersBackgroundColor = m_style.miniHeadersBGColor;
+    attr.cellFont = scaledFont(m_style.miniCellFont, target);
     attr.cellBorder = m_miniCellBorder;
-    attr.monthNames = m_monthNames;
-    attr.dayNames = m_dayNames;
+    attr.monthNames = m_style.monthNames;
+    attr.dayNames = m_style.dayNames;
     return attr;
 }
 
@@ -127,7 +127,7 @@ void CalendarModel::PrintCalendar(QPagedPaintDevice &device)
 
 void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalendarAttributes &mainAttr)
 {
-    if (!isKnownLayout(m_calendarLayout) || !isDrawableMonth(m_mainCalYear, m_mainCalMonth)) {
+    if (!isKnownLayout(m_style.calendarLayout) || !isDrawableMonth(m_style.mainCalYear, m_style.mainCalMonth)) {
         // Nothing can be computed for these settings: a blank page, and no cell to click.
         mainAttr.cells.fill(CellRecord{});
         return;
@@ -143,7 +143,7 @@ void CalendarModel::drawPage(Canvas &canvas, const DrawingTarget &target, TCalen
 
 int CalendarModel::drawMainCalendar(Canvas &canvas, TCalendarAttributes &attr) const
 {
-    switch (m_calendarLayout) {
+    switch (m_style.calendarLayout) {
     case loWeek:
     case lo2Week:
         DrawWeekPlanner(canvas, attr);
@@ -166,7 +166,7 @@ void CalendarModel::paintCellTexts(const DrawingTarget &target, QPainter &painte
                                    int drawnCells)
 {
     const bool monthGrid = !m_isPlanner;
-    const bool weekPlanner = m_calendarLayout == loWeek || m_calendarLayout == lo2Week;
+    const bool weekPlanner = m_style.calendarLayout == loWeek || m_style.calendarLayout == lo2Week;
     const CellTextPainter::Options options =
         monthGrid ? CellTextPainter::Options::SetForMonthGrid : CellTextPainter::Options::Keep;
     for (int i = 0; i < drawnCells; ++i) {

@@ -62,14 +62,125 @@ float marginInches(ValueReader &reader)
 /// geometry computed from the font's height.
 constexpr qint32 kFontSizeLimit = 1638;
 
-/// Enumerations are stored as their ordinals; an ordinal the type does not
-/// have would reach the drawing code as a value it cannot draw.
-template <typename Enum> Enum readEnum(ValueReader &reader, Enum last)
+/// Writes the values of the style block and of a document's date; the twin
+/// of SettingsReader, so that one list of settings serves both directions.
+class SettingsWriter
 {
-    return Enum(reader.readInteger(0, last));
-}
+public:
+    explicit SettingsWriter(ValueWriter &writer)
+        : m_writer(writer)
+    {}
+    void integer(qint32 value) { m_writer.writeInteger(value); }
+    void integer(qint32 value, qint32, qint32) { m_writer.writeInteger(value); }
+    template <typename Enum> void enumeration(Enum value, Enum) { m_writer.writeInteger(value); }
+    void boolean(bool value) { m_writer.writeBoolean(value); }
+    void margin(float inches) { m_writer.writeInteger(marginHundredths(inches)); }
+    void font(const FontDescription &font) { CalendarModel::WriteFont(m_writer, font); }
+    template <std::size_t count> void names(const std::array<QString, count> &names)
+    {
+        for (const QString &name : names)
+            m_writer.writeString(name);
+    }
+    /// Hour and minute.
+    void timeOfDay(TDateTime time)
+    {
+        int hour, minute, second, millisecond;
+        DecodeTime(time, hour, minute, second, millisecond);
+        m_writer.writeInteger(hour);
+        m_writer.writeInteger(minute);
+    }
+
+private:
+    ValueWriter &m_writer;
+};
+
+/// Reads what SettingsWriter writes, straight into the fields: no repaint, no
+/// layout, and no line layout resetting the borders the file gives one by one.
+/// A value that cannot be drawn is refused as it is read.
+class SettingsReader
+{
+public:
+    explicit SettingsReader(ValueReader &reader)
+        : m_reader(reader)
+    {}
+    template <typename Integer> void integer(Integer &value) { value = m_reader.readInteger(); }
+    template <typename Integer> void integer(Integer &value, qint32 minimum, qint32 maximum)
+    {
+        value = Integer(m_reader.readInteger(minimum, maximum));
+    }
+    /// Enumerations are stored as their ordinals; an ordinal the type does not
+    /// have would reach the drawing code as a value it cannot draw.
+    template <typename Enum> void enumeration(Enum &value, Enum last) { value = Enum(m_reader.readInteger(0, last)); }
+    void boolean(bool &value) { value = m_reader.readBoolean(); }
+    void margin(float &inches) { inches = marginInches(m_reader); }
+    void font(FontDescription &font) { CalendarModel::ReadFont(m_reader, font); }
+    template <std::size_t count> void names(std::array<QString, count> &names)
+    {
+        for (QString &name : names)
+            name = m_reader.readString();
+    }
+    void timeOfDay(TDateTime &time)
+    {
+        const int hour = m_reader.readInteger();
+        const int minute = m_reader.readInteger();
+        time = EncodeTime(hour, minute, 0, 0);
+    }
+
+private:
+    ValueReader &m_reader;
+};
 
 } // namespace
+
+// The stored settings, in their order -------------------------------------
+
+template <typename Settings, typename Model> void CalendarModel::streamStyle(Settings &settings, Model &model)
+{
+    auto &style = model.m_style;
+    settings.integer(style.paperSize, kPaperLetter, kPaperA4);
+    // RecalcLayout derives the orientation read from the layout again.
+    settings.enumeration(model.m_calendarOrientation, coLandscape);
+    settings.margin(style.leftMarginInch);
+    settings.margin(style.topMarginInch);
+    settings.margin(style.rightMarginInch);
+    settings.margin(style.bottomMarginInch);
+    settings.enumeration(style.calendarLayout, loDay15);
+    settings.enumeration(model.m_calendarBorder, cbTopBottom);
+    settings.enumeration(style.calendarLineLayout, llCellsOnly);
+    settings.names(style.monthNames);
+    settings.names(style.dayNames);
+    settings.integer(style.titleBGColor);
+    settings.font(style.titleFont);
+    settings.boolean(style.titleShowYear);
+    settings.font(style.headersFont);
+    settings.enumeration(model.m_headersBorder, cbTopBottom);
+    settings.enumeration(style.headersStyle, dsWhole);
+    settings.integer(style.headersBGColor);
+    settings.font(style.cellFont);
+    settings.enumeration(model.m_cellBorder, cbTopBottom);
+    settings.enumeration(style.miniCalendarLineLayout, mllMinimal);
+    settings.enumeration(model.m_miniCalBorder, cbTopBottom);
+    settings.integer(style.miniCalBGColor);
+    settings.boolean(style.miniShowYear);
+    settings.font(style.miniTitleFont);
+    settings.font(style.miniHeadersFont);
+    settings.integer(style.miniHeadersBGColor);
+    settings.enumeration(style.miniHeadersStyle, dsWhole);
+    settings.enumeration(model.m_miniHeadersBorder, cbTopBottom);
+    settings.enumeration(model.m_miniCellBorder, cbTopBottom);
+    settings.font(style.miniCellFont);
+    settings.enumeration(model.m_numberPosition, cnpUpperRight);
+}
+
+template <typename Settings, typename Model> void CalendarModel::streamDate(Settings &settings, Model &model)
+{
+    auto &style = model.m_style;
+    settings.integer(style.mainCalDay); // drawing copes with any day
+    settings.integer(style.mainCalMonth, 1, 12);
+    settings.integer(style.mainCalYear, 1, 9999);
+    settings.integer(style.startOfWeek);
+    settings.timeOfDay(style.startingTime);
+}
 
 // Saving ------------------------------------------------------------------
 
@@ -86,40 +197,8 @@ void CalendarModel::WriteFont(ValueWriter &writer, const FontDescription &font)
 
 void CalendarModel::WriteStyle(ValueWriter &writer) const
 {
-    writer.writeInteger(m_paperSize);
-    writer.writeInteger(m_calendarOrientation);
-    writer.writeInteger(marginHundredths(m_leftMarginInch));
-    writer.writeInteger(marginHundredths(m_topMarginInch));
-    writer.writeInteger(marginHundredths(m_rightMarginInch));
-    writer.writeInteger(marginHundredths(m_bottomMarginInch));
-    writer.writeInteger(m_calendarLayout);
-    writer.writeInteger(m_calendarBorder);
-    writer.writeInteger(m_calendarLineLayout);
-    for (const QString &name : m_monthNames)
-        writer.writeString(name);
-    for (const QString &name : m_dayNames)
-        writer.writeString(name);
-    writer.writeInteger(m_titleBGColor);
-    WriteFont(writer, m_titleFont);
-    writer.writeBoolean(m_titleShowYear);
-    WriteFont(writer, m_headersFont);
-    writer.writeInteger(m_headersBorder);
-    writer.writeInteger(m_headersStyle);
-    writer.writeInteger(m_headersBGColor);
-    WriteFont(writer, m_cellFont);
-    writer.writeInteger(m_cellBorder);
-    writer.writeInteger(m_miniCalendarLineLayout);
-    writer.writeInteger(m_miniCalBorder);
-    writer.writeInteger(m_miniCalBGColor);
-    writer.writeBoolean(m_miniShowYear);
-    WriteFont(writer, m_miniTitleFont);
-    WriteFont(writer, m_miniHeadersFont);
-    writer.writeInteger(m_miniHeadersBGColor);
-    writer.writeInteger(m_miniHeadersStyle);
-    writer.writeInteger(m_miniHeadersBorder);
-    writer.writeInteger(m_miniCellBorder);
-    WriteFont(writer, m_miniCellFont);
-    writer.writeInteger(m_numberPosition);
+    SettingsWriter settings(writer);
+    streamStyle(settings, *this);
 }
 
 QByteArray CalendarModel::CalendarDocumentBytes() const
@@ -127,14 +206,8 @@ QByteArray CalendarModel::CalendarDocumentBytes() const
     ValueWriter writer;
     writeHeader(writer, kCalendarDocument);
     WriteStyle(writer);
-    writer.writeInteger(m_mainCalDay);
-    writer.writeInteger(m_mainCalMonth);
-    writer.writeInteger(m_mainCalYear);
-    writer.writeInteger(m_startOfWeek);
-    int hour, minute, second, millisecond;
-    DecodeTime(m_startingTime, hour, minute, second, millisecond);
-    writer.writeInteger(hour);
-    writer.writeInteger(minute);
+    SettingsWriter settings(writer);
+    streamDate(settings, *this);
     for (const TQmRtfStorage &cell : m_cells)
         writeCellStream(writer, cell);
     writer.writeListEnd();
@@ -161,8 +234,6 @@ void CalendarModel::SaveStyleSheetToFile(const QString &fileName) const
 }
 
 // Loading -----------------------------------------------------------------
-// Values go straight into the fields: no repaint, no layout, and no line
-// layout resetting the borders the file gives one by one.
 
 void CalendarModel::ReadFont(ValueReader &reader, FontDescription &font)
 {
@@ -178,41 +249,8 @@ void CalendarModel::ReadFont(ValueReader &reader, FontDescription &font)
 
 void CalendarModel::ReadStyle(ValueReader &reader)
 {
-    m_paperSize = quint8(reader.readInteger(kPaperLetter, kPaperA4));
-    // RecalcLayout derives the orientation from the layout again.
-    m_calendarOrientation = readEnum(reader, coLandscape);
-    m_leftMarginInch = marginInches(reader);
-    m_topMarginInch = marginInches(reader);
-    m_rightMarginInch = marginInches(reader);
-    m_bottomMarginInch = marginInches(reader);
-    m_calendarLayout = readEnum(reader, loDay15);
-    m_calendarBorder = readEnum(reader, cbTopBottom);
-    m_calendarLineLayout = readEnum(reader, llCellsOnly);
-    for (QString &name : m_monthNames)
-        name = reader.readString();
-    for (QString &name : m_dayNames)
-        name = reader.readString();
-    m_titleBGColor = reader.readInteger();
-    ReadFont(reader, m_titleFont);
-    m_titleShowYear = reader.readBoolean();
-    ReadFont(reader, m_headersFont);
-    m_headersBorder = readEnum(reader, cbTopBottom);
-    m_headersStyle = readEnum(reader, dsWhole);
-    m_headersBGColor = reader.readInteger();
-    ReadFont(reader, m_cellFont);
-    m_cellBorder = readEnum(reader, cbTopBottom);
-    m_miniCalendarLineLayout = readEnum(reader, mllMinimal);
-    m_miniCalBorder = readEnum(reader, cbTopBottom);
-    m_miniCalBGColor = reader.readInteger();
-    m_miniShowYear = reader.readBoolean();
-    ReadFont(reader, m_miniTitleFont);
-    ReadFont(reader, m_miniHeadersFont);
-    m_miniHeadersBGColor = reader.readInteger();
-    m_miniHeadersStyle = readEnum(reader, dsWhole);
-    m_miniHeadersBorder = readEnum(reader, cbTopBottom);
-    m_miniCellBorder = readEnum(reader, cbTopBottom);
-    ReadFont(reader, m_miniCellFont);
-    m_numberPosition = readEnum(reader, cnpUpperRight);
+    SettingsReader settings(reader);
+    streamStyle(settings, *this);
 }
 
 void CalendarModel::LoadCalendarFromStream(QIODevice &stream)
@@ -220,13 +258,8 @@ void CalendarModel::LoadCalendarFromStream(QIODevice &stream)
     ValueReader reader(stream);
     readHeader(reader);
     ReadStyle(reader);
-    m_mainCalDay = reader.readInteger(); // drawing copes with any day
-    m_mainCalMonth = reader.readInteger(1, 12);
-    m_mainCalYear = reader.readInteger(1, 9999);
-    m_startOfWeek = reader.readInteger();
-    const int hour = reader.readInteger();
-    const int minute = reader.readInteger();
-    m_startingTime = EncodeTime(hour, minute, 0, 0);
+    SettingsReader settings(reader);
+    streamDate(settings, *this);
     for (TQmRtfStorage &cell : m_cells)
         readCellStream(reader, cell);
     reader.readListEnd();

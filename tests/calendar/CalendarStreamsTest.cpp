@@ -274,6 +274,24 @@ TEST(CalendarStreams, SavingAndLoadingADocumentKeepsEverySetting)
     EXPECT_EQ(target.CalendarDocumentBytes(), source.CalendarDocumentBytes());
 }
 
+TEST(CalendarStreams, EverySettingOfTheStyleIsCopiedComparedWrittenAndRead)
+{
+    const CalendarModel fresh;
+    for (const Setting &setting : storedSettings()) {
+        CalendarModel changed;
+        setting.change(changed);
+        if (changed.Style() == fresh.Style())
+            continue; // a setting of this page alone, such as a single border
+        EXPECT_FALSE(fresh.SameStyle(changed)) << setting.name;
+        CalendarModel copy;
+        copy.AssignStyle(changed);
+        EXPECT_TRUE(copy.Style() == changed.Style()) << setting.name;
+        CalendarModel loaded;
+        load(loaded, changed.CalendarDocumentBytes());
+        EXPECT_TRUE(loaded.Style() == changed.Style()) << setting.name;
+    }
+}
+
 TEST(CalendarStreams, AStyleSheetKeepsTheStyleButNotTheDateOrTheLayout)
 {
     CalendarModel source;
