@@ -62,7 +62,7 @@ void drawGridLines(Canvas &canvas, const TCalendarAttributes &attr, const MonthG
     if (attr.cellBorder != cbAll)
         return;
     for (int j = 0; j <= 7; ++j)
-        canvas.line(g.columnLine(j), g.gt, g.columnLine(j), g.gb);
+        canvas.line(g.columnLine(j), g.gridTop, g.columnLine(j), g.gridBottom);
 }
 
 } // namespace
@@ -155,7 +155,7 @@ void DrawPlannerTable(Canvas &canvas, TCalendarAttributes &attr, int rowCount, c
         canvas.drawText(g.labelRect(m), labels.value(m), Canvas::Align::BottomCenter);
         canvas.drawText(g.secondLabelRect(m), secondLabels.value(m), Canvas::Align::TopCenter);
     }
-    canvas.line(g.lx, g.tableRect().top, g.lx, g.y1);
+    canvas.line(g.labelColumnRight, g.tableRect().top, g.labelColumnRight, g.y1);
     for (int i = 1; i < rowCount; ++i)
         canvas.line(g.x0, g.rowLine(i), g.x1, g.rowLine(i));
 

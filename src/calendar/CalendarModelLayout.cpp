@@ -9,6 +9,20 @@ using namespace qm;
 
 namespace {
 
+/// The main calendar and the strips of minis keep this many pixels off the
+/// margins and off the line that divides them.
+constexpr int kInset = 2;
+/// The strips of six minis before and six after the main month, measured from
+/// the page's edge past the margin.
+constexpr double kSixMinisStripInches = 1.3;
+/// In landscape the main calendar keeps this far off the strips of six.
+constexpr int kMainInsetFromStrip = 4;
+/// The strip of the twelve minis after the main month begins this far from
+/// the page's edge past the margin; the main calendar ends a tenth of an inch
+/// before it.
+constexpr double kTwelveMinisStripInches = 2.8;
+constexpr double kTwelveMinisMainEndInches = 2.9;
+
 struct LayoutRow {
     bool showMainCalendar;
     bool showMinis;
@@ -111,15 +125,16 @@ void CalendarModel::setMiniFontSize(int size)
 
 void CalendarModel::layMinis(int layout)
 {
-    const int p = m_layoutPixelsPerInch;
-    const auto inches = [p](float margin, double distance) { return InchToPixels(inchesPlus(margin, distance), p); };
-    const int mL = InchToPixels(m_style.leftMarginInch, p);
-    const int mT = InchToPixels(m_style.topMarginInch, p);
-    const int mR = InchToPixels(m_style.rightMarginInch, p);
-    const int mB = InchToPixels(m_style.bottomMarginInch, p);
-    const int W = m_pageWidth;
-    const int H = m_pageHeight;
-    const TRect content{mL + 2, mT + 2, W - mR - 2, H - mB - 2};
+    const int pixelsPerInch = m_layoutPixelsPerInch;
+    const auto pixelsFromEdge = [pixelsPerInch](float margin, double distance) {
+        return InchToPixels(inchesPlus(margin, distance), pixelsPerInch);
+    };
+    const int leftMargin = InchToPixels(m_style.leftMarginInch, pixelsPerInch);
+    const int topMargin = InchToPixels(m_style.topMarginInch, pixelsPerInch);
+    const int rightMargin = InchToPixels(m_style.rightMarginInch, pixelsPerInch);
+    const int bottomMargin = InchToPixels(m_style.bottomMarginInch, pixelsPerInch);
+    const TRect content{leftMargin + kInset, topMargin + kInset, m_pageWidth - rightMargin - kInset,
+                        m_pageHeight - bottomMargin - kInset};
     const MonthOfYear main{m_style.mainCalMonth, m_style.mainCalYear};
     const bool landscape = isLandscapeLayout(layout);
     m_mainRect = content;
@@ -127,8 +142,10 @@ void CalendarModel::layMinis(int layout)
     switch (layout) {
     case loFCMinisInTitle:
     case loFCMinisInTitleLS: {
-        const int side = int(roundRatio(3 * qint64(p), 2));
-        const int gap = p / 8;
+        // Two squares of an inch and a half in the title band's corners, each
+        // mini an eighth of an inch inside its square.
+        const int side = int(roundRatio(3 * qint64(pixelsPerInch), 2));
+        const int gap = pixelsPerInch / 8;
         m_miniRects[0] = {content.left + gap, content.top + gap, content.left + side - gap, content.top + side - gap};
         m_miniRects[1] = {content.right - side + gap, content.top + gap, content.right - gap, content.top + side - gap};
         m_miniMonths[0] = AddMonths(main, -1);
@@ -137,31 +154,45 @@ void CalendarModel::layMinis(int layout)
     }
     case loFC6Before6After:
     case loFC6Before6AfterLS:
+        // The six months before in a strip on the left (top), the six after
+        // in a strip on the right (bottom).
         if (landscape) {
-            const int left = inches(m_style.leftMarginInch, 1.3);
-            const int right = W - inches(m_style.rightMarginInch, 1.3);
-            m_mainRect = {left + 4, mT + 2, right - 4, H - mB - 2};
-            DivideIntoGrid(6, 1, 1, 6, {mL + 2, mT + 2, left, H - mB - 2}, m_miniRects);
-            DivideIntoGrid(6, 1, 7, 12, {right + 2, mT + 2, W - mR - 2, H - mB - 2}, m_miniRects);
+            const int leftStrip = pixelsFromEdge(m_style.leftMarginInch, kSixMinisStripInches);
+            const int rightStrip = m_pageWidth - pixelsFromEdge(m_style.rightMarginInch, kSixMinisStripInches);
+            m_mainRect = {leftStrip + kMainInsetFromStrip, content.top, rightStrip - kMainInsetFromStrip,
+                          content.bottom};
+            DivideIntoGrid(6, 1, 1, 6, {content.left, content.top, leftStrip, content.bottom}, m_miniRects);
+            DivideIntoGrid(6, 1, 7, 12, {rightStrip + kInset, content.top, content.right, content.bottom}, m_miniRects);
         } else {
-            const int top = inches(m_style.topMarginInch, 1.3);
-            const int bottom = H - inches(m_style.bottomMarginInch, 1.3);
-            m_mainRect = {mL + 2, top + 2, W - mR - 2, bottom - 2};
-            DivideIntoGrid(1, 6, 1, 6, {mL + 2, mT + 2, W - mR - 2, top - 2}, m_miniRects);
-            DivideIntoGrid(1, 6, 7, 12, {mL + 2, bottom + 2, W - mR - 2, H - mB - 2}, m_miniRects);
+            const int topStrip = pixelsFromEdge(m_style.topMarginInch, kSixMinisStripInches);
+            const int bottomStrip = m_pageHeight - pixelsFromEdge(m_style.bottomMarginInch, kSixMinisStripInches);
+            m_mainRect = {content.left, topStrip + kInset, content.right, bottomStrip - kInset};
+            DivideIntoGrid(1, 6, 1, 6, {content.left, content.top, content.right, topStrip - kInset}, m_miniRects);
+            DivideIntoGrid(1, 6, 7, 12, {content.left, bottomStrip + kInset, content.right, content.bottom},
+                           m_miniRects);
         }
         for (int i = 1; i <= 12; ++i)
             m_miniMonths[i - 1] = AddMonths(main, i <= 6 ? i - 7 : i - 6);
         break;
     case loFC12After:
     case loFC12AfterLS:
+        // The twelve months after in a strip on the right (bottom). In
+        // landscape the strip reaches to the right margin itself, in portrait
+        // two pixels past the bottom margin, where everything else stops
+        // kInset inside: pages have always been laid out so, and existing
+        // documents keep their look.
         if (landscape) {
-            m_mainRect = {mL + 2, mT + 2, W - inches(m_style.rightMarginInch, 2.9) - 2, H - mB - 2};
-            DivideIntoGrid(6, 2, 1, 12, {W - inches(m_style.rightMarginInch, 2.8) + 2, mT + 2, W - mR, H - mB - 2},
+            m_mainRect = {content.left, content.top,
+                          m_pageWidth - pixelsFromEdge(m_style.rightMarginInch, kTwelveMinisMainEndInches) - kInset,
+                          content.bottom};
+            const int strip = m_pageWidth - pixelsFromEdge(m_style.rightMarginInch, kTwelveMinisStripInches);
+            DivideIntoGrid(6, 2, 1, 12, {strip + kInset, content.top, m_pageWidth - rightMargin, content.bottom},
                            m_miniRects);
         } else {
-            m_mainRect = {mL + 2, mT + 2, W - mR - 2, H - inches(m_style.bottomMarginInch, 2.9) - 2};
-            DivideIntoGrid(2, 6, 1, 12, {mL + 2, H - inches(m_style.bottomMarginInch, 2.8) + 2, W - mR - 2, H - mB + 2},
+            m_mainRect = {content.left, content.top, content.right,
+                          m_pageHeight - pixelsFromEdge(m_style.bottomMarginInch, kTwelveMinisMainEndInches) - kInset};
+            const int strip = m_pageHeight - pixelsFromEdge(m_style.bottomMarginInch, kTwelveMinisStripInches);
+            DivideIntoGrid(2, 6, 1, 12, {content.left, strip + kInset, content.right, m_pageHeight - bottomMargin + 2},
                            m_miniRects);
         }
         for (int i = 1; i <= 12; ++i)

@@ -11,23 +11,26 @@ MonthGridGeometry MonthGridGeometry::compute(const TRect &area, int minimumTitle
     g.y0 = area.top;
     g.x1 = area.right - 1;
     g.y1 = area.bottom - 1;
-    g.th = qMax(int(roundRatio(17 * qint64(g.y1 - g.y0), 100)), minimumTitleHeight);
-    g.tb = g.y0 + 1 + g.th;
-    g.hh = int(roundRatio(3 * qint64(qAbs(headersCharHeight)), 2));
-    g.hb = g.tb + 1 + g.hh;
-    g.cw = (g.x1 - g.x0) / 7;
-    g.gt = g.hb;
-    g.gb = g.y1;
-    g.rh = (g.gb - g.gt) / 6;
+    g.titleHeight = qMax(int(roundRatio(kTitleHeightPercent * qint64(g.y1 - g.y0), 100)), minimumTitleHeight);
+    g.titleBottom = g.y0 + 1 + g.titleHeight;
+    // One and a half characters of the headers font.
+    g.headerHeight = int(roundRatio(3 * qint64(qAbs(headersCharHeight)), 2));
+    g.headerBottom = g.titleBottom + 1 + g.headerHeight;
+    g.columnWidth = (g.x1 - g.x0) / 7;
+    g.gridTop = g.headerBottom;
+    g.gridBottom = g.y1;
+    g.rowHeight = (g.gridBottom - g.gridTop) / 6;
     return g;
 }
 
 TRect MonthGridGeometry::cellRect(int row, int col, TCalendarNumberPosition position) const
 {
-    TRect cell{x0 + col * cw + 1, gt + row * rh + 1, x0 + col * cw + cw - 1, gt + row * rh + rh - 1};
+    const int left = columnLine(col);
+    const int top = rowLine(row);
+    TRect cell{left + 1, top + 1, left + columnWidth - 1, top + rowHeight - 1};
     if (position == cnpUpperRight) {
-        cell.left += 4;
-        cell.right -= 5;
+        cell.left += kNumberLeftInset;
+        cell.right -= kNumberRightInset;
     }
     return cell;
 }

@@ -8,28 +8,41 @@ namespace qm {
 /// a title line, then a table of `rowCount` rows (the last one for notes) with
 /// a label column on the left. All values are target pixels.
 struct PlannerGeometry {
+    /// The label column takes this percentage of the rectangle's width.
+    static constexpr int kLabelColumnPercent = 15;
+    /// How far the title keeps off the rectangle's left and right edges.
+    static constexpr int kTitleInset = 5;
+    /// How far a row's text keeps off the row's lines.
+    static constexpr int kCellInset = 4;
+
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    int tb = 0;   // title bottom
-    int rowH = 0; // row height
-    int lx = 0;   // right edge of the label column
+    int titleBottom = 0;
+    int rowHeight = 0;
+    int labelColumnRight = 0;
     int rowCount = 0;
 
     /// `titleHeight` is the measured height of the title font's text.
     static PlannerGeometry compute(const TRect &area, int titleHeight, int rowCount);
 
-    TRect titleRect() const { return {x0 + 5, y0 + 1, x1 - 5, tb}; }
-    TRect tableRect() const { return {x0, tb + 1, x1, y1}; }
+    TRect titleRect() const { return {x0 + kTitleInset, y0 + 1, x1 - kTitleInset, titleBottom}; }
+    TRect tableRect() const { return {x0, titleBottom + 1, x1, y1}; }
     /// The label column inside the table's outline.
-    TRect labelColumn() const { return {x0 + 1, tb + 2, lx, y1 - 1}; }
-    int rowLine(int m) const { return tb + 1 + m * rowH; }
-    TRect labelRect(int m) const { return {x0 + 1, tb + 2 + m * rowH, lx, tb + 2 + m * rowH + rowH / 2}; }
-    TRect secondLabelRect(int m) const
+    TRect labelColumn() const { return {x0 + 1, titleBottom + 2, labelColumnRight, y1 - 1}; }
+    /// The y of the line above row `row` (0-based).
+    int rowLine(int row) const { return titleBottom + 1 + row * rowHeight; }
+    /// The upper and lower half of the row's label cell.
+    TRect labelRect(int row) const
     {
-        const int top = labelRect(m).bottom;
-        return {x0 + 1, top, lx, top + rowH / 2};
+        const int top = rowLine(row) + 1;
+        return {x0 + 1, top, labelColumnRight, top + rowHeight / 2};
     }
-    /// The text area of row m (0-based), inset 4 pixels from the row's lines.
-    TRect cellRect(int m) const;
+    TRect secondLabelRect(int row) const
+    {
+        const int top = labelRect(row).bottom;
+        return {x0 + 1, top, labelColumnRight, top + rowHeight / 2};
+    }
+    /// The text area of row `row` (0-based), kCellInset inside the row's lines.
+    TRect cellRect(int row) const;
 };
 
 } // namespace qm

@@ -51,12 +51,12 @@ TEST(CalendarDrawing, TheDefaultFacesHaveMetricTwins)
 TEST(CalendarDrawing, WorkedExampleMonthGrid)
 {
     const MonthGridGeometry g = MonthGridGeometry::compute({26, 26, 790, 1030}, 144, fontPixelHeight(16, 96));
-    EXPECT_EQ(g.th, 171);
-    EXPECT_EQ(g.tb, 198);
-    EXPECT_EQ(g.hh, 32);
-    EXPECT_EQ(g.hb, 231);
-    EXPECT_EQ(g.cw, 109);
-    EXPECT_EQ(g.rh, 133);
+    EXPECT_EQ(g.titleHeight, 171);
+    EXPECT_EQ(g.titleBottom, 198);
+    EXPECT_EQ(g.headerHeight, 32);
+    EXPECT_EQ(g.headerBottom, 231);
+    EXPECT_EQ(g.columnWidth, 109);
+    EXPECT_EQ(g.rowHeight, 133);
 
     CalendarModel model;
     model.SetCalendarLayout(loFCMinisInTitle);
