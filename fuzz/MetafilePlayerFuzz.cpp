@@ -36,7 +36,7 @@ void letCachesShrink()
 {
     static int runs = 0;
     if (++runs % 1000 == 0)
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // no window here: nothing but the cache timers can run
 }
 
 QByteArray withHeaders(QByteArrayView records)

@@ -84,6 +84,16 @@ void TCalendarMain::showEvent(QShowEvent *event)
         QMetaObject::invokeMethod(this, &TCalendarMain::FormActivate, Qt::QueuedConnection);
 }
 
+void TCalendarMain::repaintPartWay()
+{
+    // User input waits until the command is done, so that no other command
+    // starts in the middle of it. What runs here are paints, timers, the
+    // queued first activation (which returns at once while one runs) and a
+    // second start handing over a file; every caller has read or written its
+    // document completely before it lets them run.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // user input waits: see above
+}
+
 void TCalendarMain::FormActivate()
 {
     // Pending events are processed part-way, and may ask for the activation again.
@@ -107,9 +117,9 @@ void TCalendarMain::FormActivate()
         if (!recent.isEmpty() && QFileInfo(recent.first()).isFile())
             OpenCalendarFile(recent.first());
     }
-    QCoreApplication::processEvents();
+    repaintPartWay();
     m_calendarPanel->setVisible(!m_currentFileName.isEmpty());
-    QCoreApplication::processEvents();
+    repaintPartWay();
     m_mnuSave->setEnabled(false);
     SetSaveNeeded(false);
     m_activatePending = false;
@@ -180,7 +190,6 @@ void TCalendarMain::SetCaption()
         caption += QStringLiteral("  [") + QFileInfo(m_currentFileName).fileName() + u']';
     caption += QStringLiteral("    [%1%]").arg(calendar().Magnification());
     setWindowTitle(caption);
-    QCoreApplication::processEvents();
 }
 
 void TCalendarMain::SetSaveNeeded(bool saveNeeded)

@@ -126,6 +126,9 @@ private:
     CalendarModel &calendar() const;
     /// The calendar's own visibility (the window may be hidden).
     bool calendarShown() const;
+    /// Lets the window repaint part-way through a long command (the first
+    /// activation, opening, saving).
+    static void repaintPartWay();
 
     // Building the window (CalendarMainLayout.cpp).
     void createComponents();

@@ -13,7 +13,6 @@
 #include "platform/QmError.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -124,7 +123,7 @@ void TCalendarMain::OpenCalendarFile(const QString &requestedFileName)
             saveRecentFiles();
         }
     }
-    QCoreApplication::processEvents();
+    repaintPartWay();
     SetButtons();
     m_calendarPanel->setVisible(!m_currentFileName.isEmpty());
     m_calendarPanel->update();
@@ -155,7 +154,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
         prompts().ShowInformation(failureText(error));
     }
     qm::EndBusy();
-    QCoreApplication::processEvents();
+    repaintPartWay();
     SetButtons();
     SetCaption();
     return saved;

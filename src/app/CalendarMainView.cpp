@@ -32,7 +32,6 @@ void TCalendarMain::zoomBy(int step)
 void TCalendarMain::ZoomPlusButtonClick()
 {
     DoSaveRichtext();
-    QCoreApplication::processEvents();
     if (calendar().Magnification() < largestButtonZoom)
         zoomBy(zoomStep);
     SetCaption();
@@ -41,7 +40,6 @@ void TCalendarMain::ZoomPlusButtonClick()
 void TCalendarMain::ZoomMinusButtonClick()
 {
     DoSaveRichtext();
-    QCoreApplication::processEvents();
     if (calendar().Magnification() > smallestButtonZoom)
         zoomBy(-zoomStep);
     SetCaption();
