@@ -11,24 +11,59 @@ class RenderCommand : public CliFilesTest
 {
 };
 
+namespace {
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+int darkPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += isDark(image.pixel(x, y));
+    }
+    return count;
+}
+
+/// The rows of `area` that are dark nearly all across: the lines of a grid or table.
+int lineRows(const QImage &image, const QRect &area)
+{
+    int lines = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        lines += darkPixels(image, {area.left(), y, area.width(), 1}) >= area.width() * 9 / 10;
+    return lines;
+}
+
+} // namespace
+
 TEST_F(RenderCommand, BitmapsAreThePageAtTheZoom)
 {
+    // A new calendar has half-inch margins; `title` lies inside the title's
+    // text and clear of every line and mini-calendar.
     struct Row {
         const char *file;
         QStringList options;
         QSize size;
+        int margin;
+        QRect title;
     };
     const Row rows[] = {
-        {"page.png", {}, {1056, 816}},
-        {"page.bmp", {"--zoom", "30"}, {317, 245}},
-        {"portrait.png", {"--layout", "0", "--paper", "a4"}, {794, 1122}},
-        {"upper.PNG", {"--layout", "21", "--zoom", "70"}, {571, 739}},
+        {"page.png", {}, {1056, 816}, 48, {300, 90, 456, 70}},
+        {"page.bmp", {"--zoom", "30"}, {317, 245}, 14, {90, 27, 137, 21}},
+        {"portrait.png", {"--layout", "0", "--paper", "a4"}, {794, 1122}, 48, {250, 110, 294, 60}},
+        {"upper.PNG", {"--layout", "21", "--zoom", "70"}, {571, 739}, 33, {200, 40, 170, 15}},
     };
     for (const Row &row : rows) {
         EXPECT_EQ(run(runRender, QStringList{path(row.file)} + row.options), kSuccess) << row.file;
         const QImage image(path(row.file));
-        EXPECT_EQ(image.size(), row.size) << row.file;
-        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << row.file;
+        ASSERT_EQ(image.size(), row.size) << row.file;
+        const QRect content = image.rect().adjusted(row.margin, row.margin, -row.margin, -row.margin);
+        EXPECT_EQ(darkPixels(image, image.rect()) - darkPixels(image, content), 0) << row.file << ": the margins";
+        EXPECT_GT(darkPixels(image, row.title), 0) << row.file << ": the title";
+        EXPECT_GE(lineRows(image, content), 7) << row.file << ": the grid";
     }
 }
 
