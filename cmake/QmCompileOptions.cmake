@@ -1,6 +1,11 @@
 # Warnings and sanitizer flags shared by every target of the project.
 add_compile_options(-Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
 add_compile_definitions(QT_NO_KEYWORDS)
+# Qt's and the system's headers are included as system headers, so this holds
+# for the project's own code alone.
+if(QM_WARNINGS_AS_ERRORS)
+  add_compile_options(-Werror)
+endif()
 
 if(QM_BUILD_FUZZERS)
   # Coverage for the fuzzers reaches into every library they call.
