@@ -2,6 +2,7 @@
 
 #include "platform/RoundHalfEven.h"
 #include "richtext/BitmapBits.h"
+#include "richtext/BorderSpace.h"
 #include "richtext/ResultCode.h"
 
 #include <array>
@@ -240,7 +241,7 @@ void TQmRTFWriter::writeRowDescription(const std::vector<CellLayout> &row)
     const TParagraph &paragraph = *m_paragraph;
     const TTextHeader &header = m_document->Header();
     const int rowWidth = header.pageWidth - header.leftMargin - header.rightMargin;
-    appendWord(m_buffer, "\\pard\\trowd\\trgaph", qm::mulDiv(paragraph.borderColor & 0xF0, 567, 160));
+    appendWord(m_buffer, "\\pard\\trowd\\trgaph", qm::borderSpace::twipsOf(paragraph.borderColor));
     appendWord(m_buffer, "\\trleft", paragraph.leftIndent);
     for (const CellLayout &cell : row) {
         if (cell.borderFlags & TParagraphFormat::Bordered) {
@@ -284,7 +285,7 @@ void TQmRTFWriter::writeBorderGroup()
         m_buffer += "\\brdrtablin";
     appendWord(m_buffer, "\\brdrw", paragraph.borderWidth * 20);
     if (paragraph.borderColor != 0) {
-        appendWord(m_buffer, "\\brsp", qm::mulDiv(paragraph.borderColor & 0xF0, 567, 160));
+        appendWord(m_buffer, "\\brsp", qm::borderSpace::twipsOf(paragraph.borderColor));
         appendWord(m_buffer, "\\brdrcf", paragraph.borderColor & 0x0F);
     } else if (flags & (TParagraphFormat::BorderBox | TParagraphFormat::BorderLeft | TParagraphFormat::BorderRight)) {
         // Reading gives these sides at least the smallest distance unless it is given as 0.

@@ -1,6 +1,7 @@
 #include "richtext/QmRtfReader.h"
 
 #include "platform/RoundHalfEven.h"
+#include "richtext/BorderSpace.h"
 #include "richtext/ResultCode.h"
 
 #include <QScopeGuard>
@@ -638,7 +639,7 @@ void TQmRtfReader::endCell()
     paragraph->leftIndent = m_rowLeft;
     paragraph->firstIndent = m_rowLeft;
 
-    const int gap = m_rowGap == 0 ? 0 : std::clamp(m_rowGap / 56, 1, 15);
+    const int gap = m_rowGap == 0 ? 0 : std::clamp(qm::borderSpace::stepsIn(m_rowGap), 1, 15);
     if (m_cellCount > 0) {
         const Cell &cell = m_cells[size_t(std::min(m_cellIndex, m_cellCount - 1))];
         paragraph->borderFlags = cell.format.borderFlags;

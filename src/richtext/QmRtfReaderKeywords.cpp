@@ -2,6 +2,8 @@
 // state, the paragraph being filled and the document's header.
 #include "richtext/QmRtfReader.h"
 
+#include "richtext/BorderSpace.h"
+
 #include <algorithm>
 
 using namespace qm::rtf;
@@ -249,7 +251,8 @@ bool TQmRtfReader::applyBorder(Action action, qint32 parameter)
         target.borderWidth = clampTo<quint8>(parameter / 20, 0);
         break;
     case Action::BorderSpace:
-        target.borderColor = quint8((target.borderColor & 0x0F) | clampTo<quint8>(parameter / 56, 0, 15) << 4);
+        target.borderColor =
+            quint8((target.borderColor & 0x0F) | clampTo<quint8>(qm::borderSpace::stepsIn(parameter), 0, 15) << 4);
         break;
     case Action::BorderColor:
         if (parameter >= 0 && parameter < TTextHeader::ColorCount)
