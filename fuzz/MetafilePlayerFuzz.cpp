@@ -4,9 +4,9 @@
 // headers included. Reading and playing must stay within their buffers and
 // finish in bounded time whatever the input.
 
+#include "FuzzApplication.h"
 #include "richtext/MetafilePlayer.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QtEndian>
@@ -16,28 +16,6 @@
 namespace {
 
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
-
-/// Playing draws text, which needs the application's font database. The
-/// application lives until the process ends: destroying it from an exit
-/// handler, after Qt's own statics, would crash.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "MetafilePlayerFuzz";
-    static char *argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QGuiApplication(argc, argv);
-    }
-}
-
-/// Qt trims its font caches from timers; without an event loop they only grow.
-void letCachesShrink()
-{
-    static int runs = 0;
-    if (++runs % 1000 == 0)
-        QCoreApplication::processEvents(); // no window here: nothing but the cache timers can run
-}
 
 QByteArray withHeaders(QByteArrayView records)
 {
@@ -54,17 +32,10 @@ QByteArray withHeaders(QByteArrayView records)
 
 } // namespace
 
-/// Fontconfig's patterns belong to Qt's font database, which lives as long as
-/// the application above and is never torn down; they are not leaks of a run.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    ensureApplication();
-    letCachesShrink();
+    qm::fuzz::ensureApplication();
+    qm::fuzz::letCachesShrink();
     const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
     const bool placeable = input.size() >= 4 && qFromLittleEndian<quint32>(input.data()) == PlaceableKey;
     const QByteArray bytes = placeable ? input.toByteArray() : withHeaders(input);

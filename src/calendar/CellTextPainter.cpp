@@ -5,12 +5,23 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 namespace qm {
 namespace {
 
 constexpr quint8 ScreenOptions = 0;
 constexpr quint8 PaperOptions = paint::PrintTransparent;
+/// Characters copied first from a long text; a cell seldom shows more.
+constexpr int FirstCopiedCharacters = 4096;
+
+int characterCount(const TQmRTFText &document)
+{
+    qint64 count = 0;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next())
+        count += paragraph->characterCount();
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
 
 /// The cell image, one pixel wider and higher than the free rectangle,
 /// stretched into it the way a stretch that keeps black on white does: the
@@ -75,12 +86,11 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
             m_cellImage.setDotsPerMeterY(dotsPerMeter);
         }
         m_cellImage.fill(Qt::white);
-        m_cellPainter.Assign(document);
         m_cellPainter.SetZooming(magnification);
         if (options == Options::SetForMonthGrid)
             m_cellPainter.SetPrintOptions(ScreenOptions);
         QPainter cell(&m_cellImage);
-        m_cellPainter.PaintLines(&cell, 0, TQmRTFTextPaint::pmPaint, 0, size.height(), size.width(), 0);
+        paintDocument(document, cell, QRect(QPoint(0, 0), size));
         cell.end();
         const QSize freeSize(free.width(), free.height());
         page.drawImage(free.toQRect().topLeft(), stretchIntoFreeRectangle(m_cellImage, devicePixels(freeSize, ratio)));
@@ -97,15 +107,35 @@ bool CellTextPainter::paintOnPrinter(QPainter &printer, const TQmRTFTextIo &docu
     if (size.isEmpty() || document.IsEmpty())
         return false;
     try {
-        m_cellPainter.Assign(document);
         if (options == Options::SetForMonthGrid)
             m_cellPainter.SetPrintOptions(PaperOptions);
         m_cellPainter.SetZooming(100);
-        m_cellPainter.PaintLines(&printer, free.left, TQmRTFTextPaint::pmPaint, 0, size.height(), size.width(),
-                                 free.top);
+        paintDocument(document, printer, QRect(QPoint(free.left, free.top), size));
         return true;
     } catch (...) {
         return false;
+    }
+}
+
+void CellTextPainter::paintDocument(const TQmRTFTextIo &document, QPainter &canvas, const QRect &area)
+{
+    // Only the lines that fit are painted, so a long text is copied and laid
+    // out only as far as it must be: the start of the text is taken when
+    // a line beyond the last one that fits came from it, as then every line
+    // that fits is what the whole text gives too. Otherwise a twice longer
+    // start is tried, up to the whole text.
+    const int total = characterCount(document);
+    for (qint64 limit = FirstCopiedCharacters;; limit *= 2) {
+        const bool whole = limit >= total;
+        m_cellPainter.Assign(document, whole ? total : int(limit));
+        if (!whole) {
+            const int next = m_cellPainter.PaintLines(&canvas, area.x(), TQmRTFTextPaint::pmMeasure, 0, area.height(),
+                                                      area.width(), area.y());
+            if (next == 0 || next >= m_cellPainter.LineCount())
+                continue;
+        }
+        m_cellPainter.PaintLines(&canvas, area.x(), TQmRTFTextPaint::pmPaint, 0, area.height(), area.width(), area.y());
+        return;
     }
 }
 

@@ -44,6 +44,9 @@ public:
     TQmRTFTextPaint &CellPainter() { return m_cellPainter; }
 
 private:
+    /// Copies `document` into the engine and paints the lines that fit into `area` of `canvas`.
+    void paintDocument(const TQmRTFTextIo &document, QPainter &canvas, const QRect &area);
+
     TQmRTFTextPaint m_cellPainter;
     QImage m_cellImage;
 };

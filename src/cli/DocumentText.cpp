@@ -1,6 +1,5 @@
 #include "cli/DocumentText.h"
 
-#include "platform/Cp1252.h"
 #include "richtext/QmTextWriter.h"
 
 #include <QBuffer>
@@ -12,7 +11,7 @@ std::optional<QString> documentText(TQmRTFTextIo &document)
     QByteArray text;
     QBuffer stream(&text);
     stream.open(QIODevice::WriteOnly);
-    TQmTextWriter writer;
+    TQmTextWriter writer(TPlainTextEncoding::Utf8);
     if (document.WriteDocument(&stream, &writer) != 0)
         return std::nullopt;
     // The plain writer ends with a zero byte and separates paragraphs by
@@ -20,7 +19,7 @@ std::optional<QString> documentText(TQmRTFTextIo &document)
     text.chop(1);
     text.replace("\r\n", "\n");
     text.append('\n');
-    return qm::fromCp1252(text);
+    return QString::fromUtf8(text);
 }
 
 } // namespace qm::cli

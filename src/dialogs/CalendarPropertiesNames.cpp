@@ -3,6 +3,8 @@
 #include "CalendarProperties.h"
 
 #include "calendar/CalendarModel.h"
+#include "platform/Cp1252.h"
+#include "platform/Prompts.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -21,6 +23,30 @@ QStringList editorLines(const QPlainTextEdit *editor)
     return text.split(QLatin1Char('\n'));
 }
 
+/// The first name that the document file cannot hold: it stores the names
+/// in Windows-1252. Empty when every name fits.
+QString nameOutsideCp1252(const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (qm::fromCp1252(qm::toCp1252(name)) != name)
+            return name;
+    }
+    return {};
+}
+
+/// Refuses names the document file cannot hold; returns true when they all fit.
+bool acceptNames(const QStringList &names)
+{
+    const QString refused = nameOutsideCp1252(names);
+    if (refused.isEmpty())
+        return true;
+    qm::Prompts::instance().ShowInformation(
+        QStringLiteral("The name \"%1\" has characters that a calendar file cannot store.\r"
+                       "Month and day names may use the letters of Western European languages only.")
+            .arg(refused));
+    return false;
+}
+
 template <std::size_t Count> QString linesOf(const std::array<QString, Count> &names)
 {
     return QStringList(names.begin(), names.end()).join(QLatin1Char('\n'));
@@ -31,6 +57,10 @@ template <std::size_t Count> QString linesOf(const std::array<QString, Count> &n
 void TCalendarProperties::MonthNamesExit()
 {
     const QStringList lines = editorLines(m_monthNames);
+    if (!acceptNames(lines)) {
+        m_monthNames->setPlainText(linesOf(preview().MonthNameList()));
+        return;
+    }
     for (int month = 1; month <= 12 && month <= lines.size(); ++month)
         preview().SetMonthName(month, lines[month - 1]);
     repaintPreview();
@@ -39,6 +69,10 @@ void TCalendarProperties::MonthNamesExit()
 void TCalendarProperties::DayNamesExit()
 {
     const QStringList lines = editorLines(m_dayNames);
+    if (!acceptNames(lines)) {
+        m_dayNames->setPlainText(linesOf(preview().DayNameList()));
+        return;
+    }
     for (int day = 1; day <= 7 && day <= lines.size(); ++day)
         preview().SetDayName(day, lines[day - 1]);
     repaintPreview();

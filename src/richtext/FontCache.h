@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QRawFont>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace qm {
 
@@ -23,14 +25,47 @@ struct FontKey {
 
 size_t qHash(const FontKey &key, size_t seed = 0);
 
-/// The measures of one font for every Windows-1252 character: what layout
-/// caches in each character's attribute and what painting draws with.
-struct CachedFont {
-    QRawFont rawFont;
-    std::array<quint32, 256> glyphs{}; ///< glyph index of each byte
-    std::array<qint16, 256> widths{};  ///< advance in whole pixels
-    qint16 height = 0;                 ///< ascent plus descent
+/// How one character is drawn: a glyph of one of the font's faces.
+struct Glyph {
+    quint32 index = 0;
+    qint16 width = 0; ///< advance in whole pixels
+    quint8 face = 0;  ///< 0 the font itself, else a face that has the characters it lacks
+};
+
+/// The measures of one font: what layout caches in each character's
+/// attribute and what painting draws with. The first 256 characters are
+/// measured at once; any other character when it is first asked for, in the
+/// font itself or, when the font does not have it, in the face that the
+/// platform's font fallback chooses (Greek, Cyrillic, Japanese, emoji).
+class CachedFont
+{
+public:
+    explicit CachedFont(const QFont &font);
+
+    /// The glyph of `character` (a code point).
+    Glyph glyph(char32_t character) const
+    {
+        return character < m_latin.size() ? m_latin[character] : otherGlyph(character);
+    }
+    qint16 width(char32_t character) const { return glyph(character).width; }
+    const QRawFont &face(int number) const { return m_faces[size_t(number)]; }
+    /// False when the platform has no usable face for the font at all.
+    bool isValid() const { return !m_faces.empty() && m_faces.front().isValid(); }
+
+    std::array<qint16, 256> latinWidths() const;
+    qint16 height = 0; ///< ascent plus descent
     qint16 ascent = 0;
+
+private:
+    Glyph otherGlyph(char32_t character) const;
+    Glyph measure(const QRawFont &face, int faceNumber, char32_t character) const;
+    int faceNumber(const QRawFont &face) const;
+
+    QFont m_font;
+    std::array<Glyph, 256> m_latin{};
+    // Filled while painting and measuring; a font is only ever used on the GUI thread.
+    mutable std::vector<QRawFont> m_faces;
+    mutable QHash<char32_t, Glyph> m_others;
 };
 
 /// Fonts resolved once and kept: resolving a face and measuring its 256

@@ -33,3 +33,12 @@ int TParagraph::characterCount() const
         count += line->length;
     return count;
 }
+
+QString TParagraph::text() const
+{
+    QString text;
+    text.reserve(characterCount());
+    for (const TTextLine *line = m_firstLine.get(); line; line = line->next())
+        text += line->chars();
+    return text;
+}

@@ -3,6 +3,8 @@
 #include "richtext/ParagraphFormat.h"
 #include "richtext/TextLine.h"
 
+#include <QString>
+
 #include <memory>
 
 /// One paragraph of a document: its formatting and its lines. Paragraphs and
@@ -28,6 +30,8 @@ public:
     int lineCount() const;
     /// Characters in all lines.
     int characterCount() const;
+    /// The characters of all lines, as UTF-16 text.
+    QString text() const;
     /// No character and a single line.
     bool isEmpty() const { return !m_firstLine || (m_firstLine->length == 0 && !m_firstLine->next()); }
 

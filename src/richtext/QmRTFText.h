@@ -6,6 +6,10 @@
 #include "richtext/Paragraph.h"
 #include "richtext/TextHeader.h"
 #include "richtext/TextObject.h"
+#include "richtext/TextPosition.h"
+
+#include <QHash>
+#include <QString>
 
 #include <array>
 #include <deque>
@@ -18,7 +22,7 @@
 enum TQmMemoryFormat : quint8 { fmRichText, fmPlainText };
 
 /// The in-memory rich-text document: a list of paragraphs, each a list of
-/// lines of Windows-1252 bytes with one `TAttr` per character; the header
+/// lines of UTF-16 code units with one `TAttr` per unit; the header
 /// with font, colour and tab tables and the page layout; the embedded objects
 /// and hyperlink records. Invariants: at least one paragraph, at least one
 /// line per paragraph, `length < capacity` in every line, and attribute
@@ -27,8 +31,15 @@ enum TQmMemoryFormat : quint8 { fmRichText, fmPlainText };
 /// Filling a document (what readers do):
 ///     TParagraph *p = doc.FirstParagraph();            // or NewParagraph(after, capacity)
 ///     TTextLine *l = p->firstLine();
-///     l = doc.AppendCharacter(p, l, 'x', attr, 60);     // continues in a new line when full
+///     l = doc.AppendCharacter(p, l, u'x', attr, 60);    // continues in a new line when full
 ///     p = doc.NewParagraph(p, 100);                     // paragraph end
+/// Editing (what the editing control does):
+///     TTextPosition at{p, p->firstLine(), 0};
+///     at = doc.InsertText(at, u"Zażółć", attr);          // returns the place after the text
+///     doc.DeleteText(start, end);                       // also across paragraph ends
+///     QString text = p->text();
+/// A character outside the Basic Multilingual Plane is two code units (a
+/// surrogate pair); editing never separates them.
 /// Objects: `CreateObject(graphic, tag)` and a placeholder character of code
 /// 1 (by tag) or 2 (by number) whose attribute has `TAttr::Object` and the key
 /// as its tag.
@@ -90,12 +101,25 @@ public:
     /// Appends `character` with `attribute` to `line` of `paragraph`. When the
     /// line has fewer than 4 free slots it first starts a new line of
     /// `newLineCapacity` slots after it. Returns the line written to.
-    TTextLine *AppendCharacter(TParagraph *paragraph, TTextLine *line, char character, const TAttr &attribute,
+    TTextLine *AppendCharacter(TParagraph *paragraph, TTextLine *line, char16_t character, const TAttr &attribute,
                                int newLineCapacity);
     /// `AppendCharacter` for `count` characters at once; `attributes` holds
     /// one attribute per character, or is null to give each `fallback`.
-    TTextLine *AppendCharacters(TParagraph *paragraph, TTextLine *line, const char *text, const TAttr *attributes,
+    TTextLine *AppendCharacters(TParagraph *paragraph, TTextLine *line, const char16_t *text, const TAttr *attributes,
                                 const TAttr &fallback, int count, int newLineCapacity);
+    /// Inserts `text` with `attribute` before the character at `at` (a place
+    /// inside a surrogate pair counts as the place before the pair). The line
+    /// grows; a line that would pass `MaxLineCapacity` goes on in new lines.
+    /// Line feeds are kept as line breaks; a text holding paragraph ends is
+    /// the caller's to split. The paragraph is marked for layout. Returns the
+    /// place right after the inserted text.
+    TTextPosition InsertText(const TTextPosition &at, QStringView text, const TAttr &attribute);
+    /// Deletes the characters from `from` up to `to` (in document order;
+    /// across paragraphs the paragraph of `from` takes the rest of the
+    /// paragraph of `to`, whose formatting is dropped). Places inside a
+    /// surrogate pair widen to the whole pair. Returns the place where the
+    /// text was; the touched paragraph is marked for layout.
+    TTextPosition DeleteText(const TTextPosition &from, const TTextPosition &to);
     /// Cuts every line of `paragraph` to its length plus `spare` slots.
     void ShrinkLines(TParagraph *paragraph, int spare = 2);
 
@@ -110,7 +134,7 @@ public:
     TTextHeader &Header() { return *m_header; }
     const TTextHeader &Header() const { return *m_header; }
     /// See `TTextHeader::GetFontNr`: a full table gives 0 for a new name.
-    int GetFontNr(QByteArrayView name) { return m_header->GetFontNr(name); }
+    int GetFontNr(const QString &name) { return m_header->GetFontNr(name); }
     /// RGB of colour 0 to 14, black for any other number.
     TColor GetColorEntry(int number) const { return m_header->GetColorEntry(number); }
     /// Adds a tab stop (see `TTextHeader::addTab`); the result is merged into a paragraph's tab mask.
@@ -136,6 +160,8 @@ public:
     // Cached measures (kept by layout) ------------------------------------
     std::array<qint16, 256> &CharWidths() { return m_charWidths; }
     const std::array<qint16, 256> &CharWidths() const { return m_charWidths; }
+    /// The cached width of `code` (the default width beyond the table).
+    qint16 CharWidth(char16_t code) const { return code < m_charWidths.size() ? m_charWidths[code] : DefaultCharWidth; }
 
     // Special text --------------------------------------------------------
     TCharacterAttr &InsertPointAttr() { return m_insertPointAttr; }
@@ -158,9 +184,10 @@ public:
     TTextObject *FindObjectByNumber(quint16 number) const;
     /// The object that a placeholder character refers to (code 1 by tag,
     /// code 2 by number), or null.
-    TTextObject *FindObjectFor(char code, const TAttr &attr) const;
-    /// Compared without regard to case; null when there is none.
-    TTextObject *FindObjectByFileName(QByteArrayView fileName) const;
+    TTextObject *FindObjectFor(char16_t code, const TAttr &attr) const;
+    /// Compared without regard to case; null when there is none. A hash of
+    /// the names keeps documents with thousands of linked pictures linear.
+    TTextObject *FindObjectByFileName(const QString &fileName) const;
     const std::vector<std::unique_ptr<TTextObject>> &Objects() const { return m_objects; }
     void ClearUsedFlags();
     /// Frees every object whose used flag is clear.
@@ -182,6 +209,7 @@ protected:
     virtual void AfterReset() {}
 
 private:
+    void rebuildObjectIndexes();
     void convertToRich();
     void convertToPlain();
     std::unique_ptr<TTextLine> makeLine(int capacity) const;
@@ -199,6 +227,15 @@ private:
     TCharacterAttr m_hyperlinkTextAttr;
     TCharacterAttr m_protectedTextAttr;
     std::vector<std::unique_ptr<TTextObject>> m_objects;
+    // Look-ups by key and by file name, so that each reference costs the same
+    // however many objects the document holds. File names are indexed at the
+    // next look-up, as readers name an object right after creating it.
+    QHash<quint16, TTextObject *> m_objectsByTag;
+    QHash<quint16, TTextObject *> m_objectsByNumber;
+    mutable QHash<QString, TTextObject *> m_objectsByFileName;
+    mutable std::size_t m_objectsNamed = 0;
+    quint16 m_highestTag = 0;
+    quint16 m_highestNumber = 0;
     std::deque<THyperlinkRecord> m_hyperlinkRecords;
     TAttr m_currentAttr;
     std::array<qint16, 256> m_charWidths;

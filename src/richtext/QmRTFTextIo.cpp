@@ -42,7 +42,7 @@ bool isIn(const TQmRTFText &document, const TParagraph *wanted)
     return false;
 }
 
-quint16 keyOf(const TTextObject &object, char code)
+quint16 keyOf(const TTextObject &object, char16_t code)
 {
     return code == 1 ? object.tag : object.number;
 }
@@ -75,13 +75,13 @@ bool TQmRTFTextIo::IsEmpty() const
 
 // Copying -----------------------------------------------------------------
 
-void TQmRTFTextIo::Assign(const TQmRTFTextIo &source)
+void TQmRTFTextIo::Assign(const TQmRTFTextIo &source, int characterLimit)
 {
     if (&source == this)
         return;
     Clear();
     copyHeader(source.Header());
-    AppendParagraphs(source, true);
+    AppendParagraphs(source, true, characterLimit);
     TTextHeader &header = Header();
     if (m_layoutWidthOverride > 0) {
         header.layoutWidthPixels = m_layoutWidthOverride;
@@ -117,21 +117,23 @@ void TQmRTFTextIo::copyHeader(const TTextHeader &source)
     header.recalcTextSize();
 }
 
-void TQmRTFTextIo::AppendParagraphs(const TQmRTFText &source, bool wholeCopy)
+void TQmRTFTextIo::AppendParagraphs(const TQmRTFText &source, bool wholeCopy, int characterLimit)
 {
     TParagraph *target = LastParagraph();
     if (!target->isEmpty() && !target->isTableCell())
         target = NewParagraph(target, CopyLineCapacity);
+    int remaining = characterLimit;
     for (const TParagraph *from = source.FirstParagraph(); from; from = from->next()) {
-        copyParagraph(source, *from, target, wholeCopy);
-        if (from->next()) {
+        copyParagraph(source, *from, target, wholeCopy, remaining);
+        if (from->next() && remaining > 0) {
             target = NewParagraph(target, CopyLineCapacity);
             target->flags &= ~TParagraphFormat::PageBreakBefore;
         }
     }
 }
 
-void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target, bool wholeCopy)
+void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target, bool wholeCopy,
+                                 int &remaining)
 {
     TTextLine *line = GetLastLine(target);
     const int count = from.characterCount();
@@ -146,12 +148,14 @@ void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &fro
         special |= TAttr::Automatic;
     if (omitInsertPoints)
         special |= TAttr::InsertPoint;
-    for (const TTextLine *fromLine = from.firstLine(); fromLine; fromLine = fromLine->next()) {
+    for (const TTextLine *fromLine = from.firstLine(); fromLine && remaining > 0; fromLine = fromLine->next()) {
         const TAttr *attributes = fromLine->attributes();
-        for (int i = 0; i < fromLine->length; ++i) {
+        const int end = int(std::min<qint64>(fromLine->length, remaining));
+        remaining -= end;
+        for (int i = 0; i < end; ++i) {
             // Ordinary characters go over in one piece.
             int plain = i;
-            while (plain < fromLine->length && !(attributes && attributes[plain].has(special)))
+            while (plain < end && !(attributes && attributes[plain].has(special)))
                 ++plain;
             if (plain > i) {
                 line = AppendCharacters(target, line, fromLine->text() + i, attributes ? attributes + i : nullptr,
@@ -159,7 +163,7 @@ void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &fro
                 i = plain - 1;
                 continue;
             }
-            const char code = fromLine->text()[i];
+            const char16_t code = fromLine->text()[i];
             TAttr attr = attributes[i];
             if ((omitAutomatic && attr.has(TAttr::Automatic)) || (omitInsertPoints && attr.has(TAttr::InsertPoint)))
                 continue;
@@ -193,7 +197,7 @@ void TQmRTFTextIo::copyParagraph(const TQmRTFText &source, const TParagraph &fro
     target->markForLayout();
 }
 
-int TQmRTFTextIo::copyObject(const TQmRTFText &source, char code, const TAttr &attr)
+int TQmRTFTextIo::copyObject(const TQmRTFText &source, char16_t code, const TAttr &attr)
 {
     const TTextObject *object = source.FindObjectFor(code, attr);
     if (!object)

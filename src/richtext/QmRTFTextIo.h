@@ -9,6 +9,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <limits>
+
 class TQmTextReader;
 
 /// A rich-text document that can be stored, copied and exchanged: loading
@@ -36,13 +38,18 @@ public:
     /// Makes this document a copy of `source` that shares nothing with it:
     /// font, colour and tab tables, page layout, every paragraph with its
     /// formatting and characters, hyperlink records and objects (pictures are
-    /// copied). Title, subject and comment are not copied.
-    void Assign(const TQmRTFTextIo &source);
+    /// copied). Title, subject and comment are not copied. With a
+    /// `characterLimit`, only the start of `source` is copied: its first
+    /// paragraphs up to that many characters, the last one cut there; what a
+    /// painter needs that can show only the first lines of a long text.
+    void Assign(const TQmRTFTextIo &source, int characterLimit = std::numeric_limits<int>::max());
 
-    /// Appends the paragraphs of `source` to this document (see `Assign`);
-    /// also what pasting a read document uses. Unless `wholeCopy`, automatic
-    /// text and insertion points are left out when the writer options say so.
-    void AppendParagraphs(const TQmRTFText &source, bool wholeCopy);
+    /// Appends the paragraphs of `source` to this document (see `Assign`),
+    /// at most `characterLimit` characters; also what pasting a read document
+    /// uses. Unless `wholeCopy`, automatic text and insertion points are left
+    /// out when the writer options say so.
+    void AppendParagraphs(const TQmRTFText &source, bool wholeCopy,
+                          int characterLimit = std::numeric_limits<int>::max());
 
     // Loading -------------------------------------------------------------
     /// Reads `stream` into the document at the insertion point, in the load
@@ -110,9 +117,11 @@ private:
     std::unique_ptr<TQmTextWriter> chooseWriter() const;
     int readWith(TQmTextReader &reader, QIODevice *stream);
     void copyHeader(const TTextHeader &source);
-    void copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target, bool wholeCopy);
+    /// Copies `from` into `target`, at most `remaining` characters (counted down).
+    void copyParagraph(const TQmRTFText &source, const TParagraph &from, TParagraph *&target, bool wholeCopy,
+                       int &remaining);
     /// Resolves a placeholder of `source` to an object of this document; returns its key, or -1.
-    int copyObject(const TQmRTFText &source, char code, const TAttr &attr);
+    int copyObject(const TQmRTFText &source, char16_t code, const TAttr &attr);
 
     TQmLoadFormat m_loadFormat = AutomaticFormat;
     TQmLoadFormat m_saveFormat = AutomaticFormat;

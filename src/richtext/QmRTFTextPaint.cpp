@@ -216,6 +216,8 @@ int TQmRTFTextPaint::DocumentHeight() const
 int TQmRTFTextPaint::DefaultTabWidth() const
 {
     const int resolution = LayoutResolutionX();
+    if (const int twips = Header().defaultTabTwips; twips > 0)
+        return std::max(1, mulDiv(twips, resolution, 1440)); // as the document's \deftab says
     return std::max(1, Header().unit == TTextUnit::Inch ? mulDiv(resolution, 100, 300) : mulDiv(resolution, 100, 254));
 }
 

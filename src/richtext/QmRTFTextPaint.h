@@ -6,6 +6,7 @@
 #include "richtext/RunStyle.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include <deque>
@@ -223,7 +224,9 @@ private:
     qm::FontKey runFontKey() const;
     std::shared_ptr<const qm::CachedFont> selectedFont();
     bool isZeroWidth(const TAttr &attr) const;
-    void measureCharacter(char code, TAttr &attr, const qm::CachedFont &font) const;
+    void measureCharacter(char32_t code, TAttr &attr, const qm::CachedFont &font) const;
+    /// Width of a character of plain text, shown in the current attribute.
+    qint16 plainWidth(char16_t code) const;
     void measureParagraph(TParagraph &paragraph);
     /// Height and ascent of `attr`'s font, for lines without measurable text.
     void measureEmptyLine(TTextLine &line);
@@ -247,6 +250,9 @@ private:
     /// The line's text, decorations, objects and borders.
     void paintLineContent(QPainter &painter, const PaintedLine &painted);
     void paintObject(QPainter &painter, const TTextObject *object, const TAttr &attr, QRect rect);
+    /// The characters [begin, end) of `line` in `font` at their advances from `origin` (on the baseline).
+    void drawGlyphs(QPainter &painter, const qm::CachedFont &font, const TTextLine &line, int begin, int end,
+                    const std::vector<int> &advances, QPointF origin) const;
     void paintBorders(QPainter &painter, const TParagraph &paragraph, const TTextLine &line, QRect lineRect);
     /// Indexes [first, last) of the line's characters inside the visible selection.
     std::pair<int, int> selectedIndexes(const TParagraph &paragraph, const TTextLine &line) const;
@@ -277,11 +283,13 @@ private:
 
     RunStyle m_run;
     qm::FontCache m_fonts;
+    /// The font of plain text, chosen when it was last measured.
+    std::shared_ptr<const qm::CachedFont> m_plainFont;
     std::deque<PaintedObject> m_paintedObjects;
     std::function<void()> m_onScroll;
     std::function<void()> m_onAttributesChanged;
 
     // Scratch buffers of the line breaker, kept to spare allocations.
-    std::vector<char> m_breakText;
+    std::vector<char16_t> m_breakText;
     std::vector<TAttr> m_breakAttrs;
 };

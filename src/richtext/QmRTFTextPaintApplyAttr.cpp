@@ -59,7 +59,7 @@ void TQmRTFTextPaint::ApplyAttr(const TAttr &source, quint16 mask)
                         continue;
                     selectionChanged = true;
                     paragraph->formatState |= TParagraph::NeedsMeasure | TParagraph::NeedsBreak;
-                    const char code = line->text()[i];
+                    const char16_t code = line->text()[i];
                     if (attr.has(TAttr::Object) && (code == 1 || code == 2))
                         continue;
                     SelectAttr(attr);

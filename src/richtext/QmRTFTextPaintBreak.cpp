@@ -43,20 +43,17 @@ TQmRTFTextPaint::Column TQmRTFTextPaint::columnOf(const TParagraph &paragraph) c
 
     // A cell spans from the right edge of the cell before it (or the row's
     // left indent) to its own right edge, a fraction of the row in 255ths.
-    const TParagraph *rowStart = &paragraph;
-    while (rowStart->previous() && rowStart->previous()->isTableCell() && !isTableRowEnd(*rowStart->previous()))
-        rowStart = rowStart->previous();
+    // Each edge depends on its own cell only, so no cell walks its row.
     const TTextHeader &header = Header();
-    int left = header.twipsToPixelsX(rowStart->leftIndent);
-    int right = left;
-    for (const TParagraph *cell = rowStart;; cell = cell->next()) {
-        const int rowWidth = layoutWidth - header.twipsToPixelsX(cell->rightIndent);
-        const int placement = cell->cellPlacement[0] + cell->cellPlacement[1];
-        left = cell == rowStart ? left : right;
-        right = header.twipsToPixelsX(cell->leftIndent) + mulDiv(rowWidth, placement, 255);
-        if (cell == &paragraph)
-            break;
-    }
+    const auto rightEdge = [&](const TParagraph &cell) {
+        const int rowWidth = layoutWidth - header.twipsToPixelsX(cell.rightIndent);
+        const int placement = cell.cellPlacement[0] + cell.cellPlacement[1];
+        return header.twipsToPixelsX(cell.leftIndent) + mulDiv(rowWidth, placement, 255);
+    };
+    const TParagraph *previous = paragraph.previous();
+    const bool startsRow = !previous || !previous->isTableCell() || isTableRowEnd(*previous);
+    const int left = startsRow ? header.twipsToPixelsX(paragraph.leftIndent) : rightEdge(*previous);
+    const int right = rightEdge(paragraph);
     const int gap = header.twipsToPixelsX((paragraph.borderColor >> 4) * BorderDistanceUnit);
     return {left + gap, right - left - 2 * gap, false};
 }
@@ -104,13 +101,13 @@ std::vector<int> TQmRTFTextPaint::findBreaks(TParagraph &paragraph, const Column
     m_breakAttrs.clear();
     for (const TTextLine *line = paragraph.firstLine(); line; line = line->next()) {
         for (int i = 0; i < line->length; ++i) {
-            const char code = line->text()[i];
+            const char16_t code = line->text()[i];
             m_breakText.push_back(code);
             if (line->attributes()) {
                 m_breakAttrs.push_back(line->attributes()[i]);
             } else {
                 TAttr attr = CurrentAttr();
-                attr.width = CharWidths()[quint8(code)];
+                attr.width = plainWidth(code);
                 m_breakAttrs.push_back(attr);
             }
         }
@@ -133,7 +130,7 @@ std::vector<int> TQmRTFTextPaint::findBreaks(TParagraph &paragraph, const Column
         int lastBreak = -1;
         int end = count;
         for (int i = start; i < count; ++i) {
-            const char code = m_breakText[size_t(i)];
+            const char16_t code = m_breakText[size_t(i)];
             TAttr &attr = m_breakAttrs[size_t(i)];
             if (i - start >= longest) {
                 end = i;
@@ -142,7 +139,7 @@ std::vector<int> TQmRTFTextPaint::findBreaks(TParagraph &paragraph, const Column
             if (code == '\t' && !isZeroWidth(attr)) {
                 if (tabIsSpace) {
                     SelectAttr(attr);
-                    attr.width = selectedFont()->widths[quint8(' ')];
+                    attr.width = selectedFont()->width(U' ');
                 } else {
                     attr.width = qint16(std::min(tabWidth(paragraph, indent + x), 32767));
                 }
@@ -162,6 +159,10 @@ std::vector<int> TQmRTFTextPaint::findBreaks(TParagraph &paragraph, const Column
             if (code == ' ' || (code == '\t' && tabIsSpace))
                 lastBreak = i + 1;
         }
+        // The halves of a character outside the Basic Multilingual Plane stay together.
+        if (end < count && end > start && QChar::isLowSurrogate(m_breakText[size_t(end)]) &&
+            QChar::isHighSurrogate(m_breakText[size_t(end - 1)]))
+            end += end - 1 > start ? -1 : 1;
         ends.push_back(end);
         start = end;
     }
@@ -322,7 +323,7 @@ void TQmRTFTextPaint::placeLines(TParagraph &paragraph, const Column &column)
         int used = 0;
         int trailing = 0;
         for (int i = 0; i < line->length; ++i) {
-            const int width = line->attributes() ? line->attributes()[i].width : CharWidths()[quint8(line->text()[i])];
+            const int width = line->attributes() ? line->attributes()[i].width : plainWidth(line->text()[i]);
             used += width;
             trailing = line->text()[i] == ' ' ? trailing + width : 0;
         }

@@ -2,7 +2,6 @@
 // their cached advances, script offsets, underlines, objects and borders.
 #include "richtext/QmRTFTextPaint.h"
 
-#include "platform/Cp1252.h"
 #include "richtext/MetafilePlayer.h"
 
 #include <QGlyphRun>
@@ -25,7 +24,7 @@ void drawDottedLine(QPainter &painter, int x, int y, int width, const QColor &co
 }
 
 /// The frame of an object without a picture: its outline, both diagonals and its file name.
-void drawEmptyObject(QPainter &painter, const QRect &rect, const QByteArray &fileName)
+void drawEmptyObject(QPainter &painter, const QRect &rect, const QString &fileName)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -36,7 +35,7 @@ void drawEmptyObject(QPainter &painter, const QRect &rect, const QByteArray &fil
     painter.drawLine(rect.bottomLeft(), rect.topRight());
     if (!fileName.isEmpty()) {
         painter.setClipRect(rect, Qt::IntersectClip);
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, fromCp1252(fileName));
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, fileName);
     }
     painter.restore();
 }
@@ -87,7 +86,7 @@ TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) 
 
     const auto isSelected = [&](int i) { return i >= selected.first && i < selected.second; };
     const auto standsAlone = [&](int i) {
-        const char code = line.text()[i];
+        const char16_t code = line.text()[i];
         return code == '\t' || code == '\n' || attrAt(line, i).has(TAttr::Object);
     };
     int x = painted.origin.x() + line.left;
@@ -157,7 +156,7 @@ void TQmRTFTextPaint::paintLineContent(QPainter &painter, const PaintedLine &pai
     const LineRuns runs = lineRuns(painted);
     for (const Run &run : runs.runs) {
         const TAttr attr = attrAt(line, run.begin);
-        const char code = line.text()[run.begin];
+        const char16_t code = line.text()[run.begin];
         if (attr.has(TAttr::Object) && (code == 1 || code == 2)) {
             const TTextObject *object = FindObjectFor(code, attr);
             const int objectHeight = objectHeightPixels(object);
@@ -169,33 +168,15 @@ void TQmRTFTextPaint::paintLineContent(QPainter &painter, const PaintedLine &pai
             continue;
         SelectAttr(attr);
         const std::shared_ptr<const CachedFont> font = selectedFont();
-        if (!font->rawFont.isValid())
+        if (!font->isValid())
             continue;
         int shift = 0;
         if (m_run.superscript)
             shift = -line.baseline / 3;
         else if (m_run.subscript)
             shift = line.baseline / 5;
-
-        QList<quint32> glyphs;
-        QList<QPointF> positions;
-        glyphs.reserve(run.end - run.begin);
-        positions.reserve(run.end - run.begin);
-        int offset = 0;
-        for (int i = run.begin; i < run.end; ++i) {
-            if (runs.advances[size_t(i)] > 0) {
-                glyphs.append(font->glyphs[quint8(line.text()[i])]);
-                positions.append(QPointF(offset, 0));
-            }
-            offset += runs.advances[size_t(i)];
-        }
-        QGlyphRun glyphRun;
-        glyphRun.setRawFont(font->rawFont);
-        glyphRun.setGlyphIndexes(glyphs);
-        glyphRun.setPositions(positions);
-        glyphRun.setStrikeOut(m_run.strikeOut);
         painter.setPen(run.selected ? toQColor(clHighlightText) : m_run.textColor);
-        painter.drawGlyphRun(QPointF(run.x, baseline + shift), glyphRun);
+        drawGlyphs(painter, *font, line, run.begin, run.end, runs.advances, QPointF(run.x, baseline + shift));
 
         if (m_run.rtfCode)
             drawDottedLine(painter, run.x, baseline + 1, run.width, Qt::red);
@@ -210,6 +191,42 @@ void TQmRTFTextPaint::paintLineContent(QPainter &painter, const PaintedLine &pai
     }
 }
 
+void TQmRTFTextPaint::drawGlyphs(QPainter &painter, const CachedFont &font, const TTextLine &line, int begin, int end,
+                                 const std::vector<int> &advances, QPointF origin) const
+{
+    // One glyph run per face: characters the font lacks come from the faces that have them.
+    struct FaceRun {
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    std::vector<FaceRun> faces(1);
+    int offset = 0;
+    for (int i = begin; i < end; ++i) {
+        const int advance = advances[size_t(i)];
+        char32_t code = line.text()[i];
+        if (QChar::isHighSurrogate(code) && i + 1 < line.length && QChar::isLowSurrogate(line.text()[i + 1]))
+            code = QChar::surrogateToUcs4(char16_t(code), line.text()[i + 1]);
+        if (advance > 0) {
+            const Glyph glyph = font.glyph(code);
+            if (glyph.face >= faces.size())
+                faces.resize(size_t(glyph.face) + 1);
+            faces[glyph.face].glyphs.append(glyph.index);
+            faces[glyph.face].positions.append(QPointF(offset, 0));
+        }
+        offset += advance;
+    }
+    for (size_t number = 0; number < faces.size(); ++number) {
+        if (faces[number].glyphs.isEmpty())
+            continue;
+        QGlyphRun glyphRun;
+        glyphRun.setRawFont(font.face(int(number)));
+        glyphRun.setGlyphIndexes(faces[number].glyphs);
+        glyphRun.setPositions(faces[number].positions);
+        glyphRun.setStrikeOut(m_run.strikeOut);
+        painter.drawGlyphRun(origin, glyphRun);
+    }
+}
+
 int TQmRTFTextPaint::objectHeightPixels(const TTextObject *object) const
 {
     return object ? std::max(0, Header().twipsToPixelsY(object->height)) : 0;
@@ -220,7 +237,7 @@ TAttr TQmRTFTextPaint::attrAt(const TTextLine &line, int index) const
     if (line.attributes())
         return line.attributes()[index];
     TAttr attr = CurrentAttr();
-    attr.width = CharWidths()[quint8(line.text()[index])];
+    attr.width = plainWidth(line.text()[index]);
     return attr;
 }
 

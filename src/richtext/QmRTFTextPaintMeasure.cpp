@@ -2,7 +2,6 @@
 // with the fonts they are painted with.
 #include "richtext/QmRTFTextPaint.h"
 
-#include "platform/Cp1252.h"
 #include "platform/QmError.h"
 #include "platform/RoundHalfEven.h"
 
@@ -61,12 +60,12 @@ const RunStyle &TQmRTFTextPaint::SelectAttr(const TAttr &attr)
     // A number past the table's names shows in the document's first font, so
     // that measuring and painting agree wherever they start.
     const TTextHeader &header = Header();
-    QByteArrayView name;
+    const QString *name = nullptr;
     if (attr.fontNumber < TTextHeader::FontCount)
-        name = header.fonts[attr.fontNumber].name;
-    if (name.isEmpty())
-        name = header.fonts[0].name;
-    m_run.fontName = name.isEmpty() ? QStringLiteral("Arial") : fromCp1252(name);
+        name = &header.fonts[attr.fontNumber].name;
+    if (!name || name->isEmpty())
+        name = &header.fonts[0].name;
+    m_run.fontName = name->isEmpty() ? QStringLiteral("Arial") : *name;
 
     m_run.bold = attr.has(TAttr::Bold);
     m_run.italic = attr.has(TAttr::Italic);
@@ -116,7 +115,7 @@ bool TQmRTFTextPaint::isZeroWidth(const TAttr &attr) const
     return attr.has(TAttr::Automatic) && (AutomaticTextAttr().Hidden() || WriterOptions().omitAutomaticText);
 }
 
-void TQmRTFTextPaint::measureCharacter(char code, TAttr &attr, const CachedFont &font) const
+void TQmRTFTextPaint::measureCharacter(char32_t code, TAttr &attr, const CachedFont &font) const
 {
     if (attr.has(TAttr::Object) && (code == 1 || code == 2)) {
         const TTextObject *object = FindObjectFor(code, attr);
@@ -134,7 +133,7 @@ void TQmRTFTextPaint::measureCharacter(char code, TAttr &attr, const CachedFont 
     else if (code == '\t')
         attr.width = clampToInt16(DefaultTabWidth());
     else
-        attr.width = font.widths[quint8(code)];
+        attr.width = font.width(code);
 }
 
 void TQmRTFTextPaint::measureParagraph(TParagraph &paragraph)
@@ -143,14 +142,19 @@ void TQmRTFTextPaint::measureParagraph(TParagraph &paragraph)
         // Plain text is shown in the current attribute; its widths are the
         // document's width table.
         SelectAttr(CurrentAttr());
-        const std::shared_ptr<const CachedFont> font = selectedFont();
-        CharWidths() = font->widths;
+        m_plainFont = selectedFont();
+        CharWidths() = m_plainFont->latinWidths();
         CharWidths()[quint8('\t')] = clampToInt16(DefaultTabWidth());
         CharWidths()[quint8('\n')] = 0;
         return;
     }
     std::shared_ptr<const CachedFont> font;
     const TAttr *runAttr = nullptr;
+    // A character outside the Basic Multilingual Plane is measured whole on
+    // its first half; the second half adds no width. The halves may stand in
+    // two lines of the model.
+    TAttr *highHalf = nullptr;
+    char16_t highCode = 0;
     for (TTextLine *line = paragraph.firstLine(); line; line = line->next()) {
         TAttr *attributes = line->attributes();
         for (int i = 0; i < line->length; ++i) {
@@ -159,10 +163,27 @@ void TQmRTFTextPaint::measureParagraph(TParagraph &paragraph)
                 SelectAttr(attr);
                 font = selectedFont();
             }
-            measureCharacter(line->text()[i], attr, *font);
             runAttr = &attr;
+            const char16_t code = line->text()[i];
+            if (QChar::isLowSurrogate(code) && highHalf) {
+                measureCharacter(QChar::surrogateToUcs4(highCode, code), *highHalf, *font);
+                measureCharacter(code, attr, *font);
+                attr.width = 0;
+                highHalf = nullptr;
+                continue;
+            }
+            measureCharacter(code, attr, *font);
+            highHalf = QChar::isHighSurrogate(code) ? &attr : nullptr;
+            highCode = code;
         }
     }
+}
+
+qint16 TQmRTFTextPaint::plainWidth(char16_t code) const
+{
+    if (code < CharWidths().size() || !m_plainFont)
+        return CharWidth(code);
+    return QChar::isLowSurrogate(code) ? 0 : m_plainFont->width(code);
 }
 
 void TQmRTFTextPaint::measureEmptyLine(TTextLine &line)

@@ -1,5 +1,6 @@
 #include "richtext/QmRTFWriter.h"
 
+#include "platform/Cp1252.h"
 #include "platform/RoundHalfEven.h"
 #include "richtext/BitmapBits.h"
 #include "richtext/BorderSpace.h"
@@ -31,20 +32,51 @@ void appendWord(QByteArray &out, const char *word, qint64 value)
     appendNumber(out, value);
 }
 
-/// The RTF form of one character; returns the number of bytes stored in `out` (at most 6).
-int translate(char *out, char character, bool rtfCode)
+/// Longest RTF form of one character: "\\u-32768" and a fallback of "\\'hh".
+constexpr int MaxCharacterBytes = 12;
+
+/// What an older reader shows for `character`, which Windows-1252 lacks: the
+/// letter it is built on (z for ż), else a question mark.
+char fallbackFor(char16_t character)
 {
-    const quint8 code = quint8(character);
-    switch (code) {
+    if (QChar::isSurrogate(character))
+        return '?';
+    const QString decomposed = QString(QChar(character)).normalized(QString::NormalizationForm_D);
+    const char16_t base = decomposed.isEmpty() ? 0 : decomposed.front().unicode();
+    return base != character && base >= 'A' && base <= 'z' && QChar::isLetter(base) ? char(base) : '?';
+}
+
+/// `character` as a Windows-1252 byte; false when the code page lacks it.
+bool cp1252Byte(char16_t character, char &byte)
+{
+    byte = qm::toCp1252(QChar(character));
+    return byte != '?' || character == u'?';
+}
+
+/// The RTF form of a character outside Windows-1252: \uN (N signed 16-bit,
+/// as RTF writes it) and one fallback byte, RTF's default count.
+int translateUnicode(char *out, char16_t character)
+{
+    out[0] = '\\';
+    out[1] = 'u';
+    const auto result = std::to_chars(out + 2, out + MaxCharacterBytes, int(qint16(character)));
+    *result.ptr = fallbackFor(character);
+    return int(result.ptr - out) + 1;
+}
+
+/// The RTF form of one character; returns the number of bytes stored in `out` (at most `MaxCharacterBytes`).
+int translate(char *out, char16_t character, bool rtfCode)
+{
+    switch (character) {
     case '\\':
     case '{':
     case '}':
         if (rtfCode) {
-            out[0] = character;
+            out[0] = char(character);
             return 1;
         }
         out[0] = '\\';
-        out[1] = character;
+        out[1] = char(character);
         return 2;
     case 9:
         std::memcpy(out, "\\tab ", 5);
@@ -55,12 +87,16 @@ int translate(char *out, char character, bool rtfCode)
     default:
         break;
     }
-    if (code >= 32 && code <= 126) {
-        out[0] = character;
+    if (character >= 32 && character <= 126) {
+        out[0] = char(character);
         return 1;
     }
-    if (code <= 3)
+    if (character <= 3)
         return 0;
+    char byte;
+    if (!cp1252Byte(character, byte))
+        return translateUnicode(out, character);
+    const quint8 code = quint8(byte);
     out[0] = '\\';
     out[1] = '\'';
     out[2] = HexDigits[code >> 4];
@@ -68,13 +104,27 @@ int translate(char *out, char character, bool rtfCode)
     return 4;
 }
 
-QByteArray translated(QByteArrayView text)
+QByteArray translated(QStringView text)
 {
     QByteArray out;
-    char piece[8];
-    for (char character : text)
-        out.append(piece, translate(piece, character, false));
+    char piece[MaxCharacterBytes];
+    for (const QChar character : text)
+        out.append(piece, translate(piece, character.unicode(), false));
     return out;
+}
+
+/// Names and document strings go out as Windows-1252 bytes as they stand;
+/// only characters the code page lacks are written as \uN.
+void appendName(QByteArray &out, QStringView name)
+{
+    char piece[MaxCharacterBytes];
+    for (const QChar character : name) {
+        char byte;
+        if (cp1252Byte(character.unicode(), byte))
+            out.append(byte);
+        else
+            out.append(piece, translateUnicode(piece, character.unicode()));
+    }
 }
 
 const char *borderWord(quint8 borderFlags)
@@ -140,7 +190,7 @@ int TQmRTFWriter::WriteHeader(QIODevice *stream)
         }
         appendWord(out, "\\charset", font.charset);
         out += ' ';
-        out += font.name;
+        appendName(out, font.name);
         out += ";}";
     };
     if (m_document->IsRich()) {
@@ -165,12 +215,16 @@ int TQmRTFWriter::WriteHeader(QIODevice *stream)
     appendWord(out, "\\margr", header.rightMargin);
     appendWord(out, "\\margt", header.topMargin);
     appendWord(out, "\\margb", header.bottomMargin);
-    if (!header.title.isEmpty())
-        out += "{\\title " + header.title + '}';
-    if (!header.subject.isEmpty())
-        out += "{\\subject\t" + header.subject + '}';
-    if (!header.comment.isEmpty())
-        out += "{\\comment\t" + header.comment + '}';
+    const auto writeString = [&out](const char *group, const QString &text) {
+        if (text.isEmpty())
+            return;
+        out += group;
+        appendName(out, text);
+        out += '}';
+    };
+    writeString("{\\title ", header.title);
+    writeString("{\\subject\t", header.subject);
+    writeString("{\\comment\t", header.comment);
     return put(out);
 }
 
@@ -505,9 +559,9 @@ int TQmRTFWriter::writeAttributes(const TAttr &attr)
     return put(out);
 }
 
-int TQmRTFWriter::writeCharacters(const char *text, int count, bool rtfCode)
+int TQmRTFWriter::writeCharacters(const char16_t *text, int count, bool rtfCode)
 {
-    char buffer[CharacterChunk + 8];
+    char buffer[CharacterChunk + MaxCharacterBytes];
     int used = 0;
     for (int i = 0; i < count; ++i) {
         used += translate(buffer + used, text[i], rtfCode);
@@ -522,7 +576,7 @@ int TQmRTFWriter::writeCharacters(const char *text, int count, bool rtfCode)
 
 int TQmRTFWriter::WriteLine(const TTextLine &line, int from, int to)
 {
-    const char *text = line.text();
+    const char16_t *text = line.text();
     const TAttr *attributes = line.attributes();
     if (!attributes)
         return writeCharacters(text + from, to - from, false);
@@ -530,7 +584,7 @@ int TQmRTFWriter::WriteLine(const TTextLine &line, int from, int to)
     int index = from;
     while (index < to) {
         const TAttr &attr = attributes[index];
-        const char code = text[index];
+        const char16_t code = text[index];
         if (writeAttributes(attr) != 0)
             return m_result;
         if (attr.has(TAttr::Object) && (code == 1 || code == 2)) {
@@ -561,7 +615,7 @@ int TQmRTFWriter::WriteLine(const TTextLine &line, int from, int to)
 
 // Objects and footnotes ---------------------------------------------------
 
-int TQmRTFWriter::writeObject(char code, const TAttr &attr)
+int TQmRTFWriter::writeObject(char16_t code, const TAttr &attr)
 {
     const TTextObject *object = m_document->FindObjectFor(code, attr);
     if (!object)
@@ -569,7 +623,9 @@ int TQmRTFWriter::writeObject(char code, const TAttr &attr)
     QByteArray out;
     if (!object->fileName.isEmpty()) {
         if (m_options.linkedPicturesInBrackets) {
-            out = "\\{bmc " + object->fileName + "\\}";
+            out = "\\{bmc ";
+            appendName(out, object->fileName);
+            out += "\\}";
         } else {
             out = "{\\*\\picfile";
             if (!object->graphic.isEmpty()) {
@@ -578,7 +634,9 @@ int TQmRTFWriter::writeObject(char code, const TAttr &attr)
             }
             appendWord(out, "\\picwgoal", object->width);
             appendWord(out, "\\pichgoal", object->height);
-            out += " \"" + object->fileName + "\"}";
+            out += " \"";
+            appendName(out, object->fileName);
+            out += "\"}";
         }
         return put(out);
     }
@@ -655,7 +713,7 @@ int TQmRTFWriter::writeFootnote(const TAttr &attr)
     const THyperlinkRecord *record = m_document->FindHyperlinkRecord(attr.tag);
     if (!record)
         return m_result;
-    const QByteArray mark = translated(QByteArrayView(&record->mark, 1));
+    const QByteArray mark = translated(QStringView(&record->mark, 1));
     QByteArray out = "{\\cs16\\super " + mark;
     if (record->number == 0 || record->automatic) {
         out += "{\\*\\footnote \\pard\\plain \\s15\\widctlpar \\f4\\fs20\\lang1031 {\\cs16\\super " + mark;

@@ -44,8 +44,8 @@ private:
     };
 
     int writeAttributes(const TAttr &attr);
-    int writeCharacters(const char *text, int count, bool rtfCode);
-    int writeObject(char code, const TAttr &attr);
+    int writeCharacters(const char16_t *text, int count, bool rtfCode);
+    int writeObject(char16_t code, const TAttr &attr);
     int writePicture(const TTextObject &object);
     int writeHex(QByteArrayView data);
     int writeFootnote(const TAttr &attr);

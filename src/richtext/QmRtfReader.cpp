@@ -41,6 +41,11 @@ bool isDigit(int byte)
     return byte >= '0' && byte <= '9';
 }
 
+bool isLetter(int byte)
+{
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z');
+}
+
 } // namespace
 
 // Reading -------------------------------------------------------------------
@@ -78,12 +83,19 @@ void TQmRtfReader::setUp(TParagraph *insertion)
     m_stopped = false;
     m_paragraphFormatted = false;
 
+    m_documentCodePage = 1252;
+    m_codePages.clear();
+    m_skipFallback = 0;
+    m_pendingLeadByte = false;
     m_fontMap.fill(0);
+    m_fontCodePages.fill(0);
     m_definedFont = -1;
     m_fontName.clear();
     m_fontFamily = 0;
     m_fontCharset = 0;
     m_colorIndex = 0;
+    m_fileColors.clear();
+    m_pendingBorderSides = 0;
 
     m_cellCount = 0;
     m_describedCell = Cell();
@@ -101,6 +113,7 @@ void TQmRtfReader::setUp(TParagraph *insertion)
     m_objectHeight = 0;
     m_footnote = nullptr;
     m_fieldState = FieldState::Ended;
+    m_fieldInstruction.clear();
     m_fieldLine = nullptr;
     m_fieldIndex = 0;
     m_rtfCodeRun = false;
@@ -114,7 +127,7 @@ void TQmRtfReader::run()
         if (byte < 0)
             return;
         if (isPlainText(byte)) {
-            appendText(char(byte));
+            appendText(char16_t(byte));
             continue;
         }
         if (m_excessDepth == 0) {
@@ -154,7 +167,7 @@ void TQmRtfReader::run()
             if (m_state.hexPending)
                 takeHexDigit(byte);
             else
-                put(byte);
+                takeByte(byte);
             break;
         }
     }
@@ -164,7 +177,7 @@ void TQmRtfReader::finish()
 {
     if (m_rtfCodeRun) {
         for (int i = 0; i < m_rtfCodeMatched; ++i)
-            put(RtfCodeEnd[i]);
+            put(RtfCodeEnd[size_t(i)]);
         m_rtfCodeMatched = 0;
     }
     if (!m_keepHeader)
@@ -188,10 +201,10 @@ void TQmRtfReader::readControl()
     int length = 0;
     bool hasParameter = false;
     qint64 value = 0;
-    if (byte < 'a' || byte > 'z') {
+    if (!isLetter(byte)) {
         letters[length++] = char(byte); // a control symbol
     } else {
-        for (; byte >= 'a' && byte <= 'z'; byte = nextByte()) {
+        for (; isLetter(byte); byte = nextByte()) {
             if (length < MaxControlWordLetters)
                 letters[length++] = char(byte);
         }
@@ -216,6 +229,11 @@ void TQmRtfReader::readControl()
 
     const Keyword *keyword = findKeyword(std::string_view(letters, size_t(length)));
     const bool ignorable = std::exchange(m_ignorable, false);
+    if (keyword && keyword->action == Action::Binary) {
+        // Binary data is never RTF, also in a group that is skipped.
+        skipBinary(qint32(std::max<qint64>(value, 0)));
+        return;
+    }
     if (m_excessDepth > 0 || m_state.destination == Destination::Skip)
         return;
     if (!keyword) {
@@ -248,7 +266,7 @@ void TQmRtfReader::readRtfCodeByte(int byte)
     // can only start a new match.
     m_rtfCodeMatched = byte == '\\' ? 1 : 0;
     if (m_rtfCodeMatched == 0)
-        put(byte);
+        takeByte(byte);
 }
 
 void TQmRtfReader::takeHexDigit(int byte)
@@ -256,13 +274,60 @@ void TQmRtfReader::takeHexDigit(int byte)
     const int digit = hexDigitValue(byte);
     if (digit < 0) {
         m_state.hexPending = false;
-        put(byte);
+        takeByte(byte);
         return;
     }
     m_state.hexValue = quint8(m_state.hexValue << 4 | digit);
     if (++m_state.hexDigits == 2) {
         m_state.hexPending = false;
-        put(m_state.hexValue);
+        takeByte(m_state.hexValue);
+    }
+}
+
+void TQmRtfReader::takeByte(int byte)
+{
+    if (m_skipFallback > 0) {
+        --m_skipFallback;
+        return;
+    }
+    if (byte < 0x80 && !m_pendingLeadByte) {
+        put(byte);
+        return;
+    }
+    const int number = m_state.codePage != 0 ? m_state.codePage : m_documentCodePage;
+    const QStringView characters = codePage(number).decode(quint8(byte));
+    m_pendingLeadByte = characters.isEmpty();
+    for (const QChar character : characters)
+        put(character.unicode());
+}
+
+void TQmRtfReader::takeCharacter(int character)
+{
+    if (m_skipFallback > 0) {
+        --m_skipFallback;
+        return;
+    }
+    put(character);
+}
+
+qm::rtf::CodePage &TQmRtfReader::codePage(int number)
+{
+    auto found = m_codePages.find(number);
+    if (found == m_codePages.end())
+        found = m_codePages.try_emplace(number, number).first;
+    return found->second;
+}
+
+void TQmRtfReader::skipBinary(qint32 count)
+{
+    // The bytes are data, never RTF: a picture keeps them, anything else drops them.
+    const bool picture = m_state.destination == Destination::Picture && m_excessDepth == 0;
+    for (qint32 i = 0; i < count; ++i) {
+        const int byte = nextByte();
+        if (byte < 0)
+            return;
+        if (picture)
+            m_picture.addByte(char(byte));
     }
 }
 
@@ -275,6 +340,7 @@ void TQmRtfReader::pushGroup()
     }
     m_groups.push_back(m_state);
     m_state.hexPending = false;
+    m_skipFallback = 0;
 }
 
 void TQmRtfReader::popGroup()
@@ -289,6 +355,7 @@ void TQmRtfReader::popGroup()
         return;
     }
 
+    m_skipFallback = 0;
     const Destination closed = m_state.destination;
     const Destination restored = m_groups.back().destination;
     if (closed == Destination::Picture && restored != Destination::Picture)
@@ -336,8 +403,12 @@ void TQmRtfReader::put(int character)
     case Destination::Title:
     case Destination::Comment:
     case Destination::Subject:
-        if (character > 0 && character < 256 && character != '\n' && character != '\r')
-            headerString(m_state.destination)->append(char(character));
+        if (character > 0 && character <= 0xFFFF && character != '\n' && character != '\r')
+            headerString(m_state.destination)->append(QChar(character));
+        return;
+    case Destination::FieldInstruction:
+        if (character > 0 && character <= 0xFFFF && m_fieldInstruction.size() < MaxNameBytes)
+            m_fieldInstruction.append(QChar(character));
         return;
     case Destination::Footnote:
         putFootnote(character);
@@ -367,7 +438,8 @@ void TQmRtfReader::putText(int character)
     case '\r':
         return;
     default:
-        appendText(char(character));
+        if (character <= 0xFFFF)
+            appendText(char16_t(character));
         return;
     }
 }
@@ -380,8 +452,8 @@ void TQmRtfReader::putFontName(int character)
     }
     if (character == ' ' && m_fontName.isEmpty())
         return;
-    if (character > 0 && character < 256 && m_fontName.size() < MaxNameBytes)
-        m_fontName.append(char(character));
+    if (character > 0 && character <= 0xFFFF && m_fontName.size() < MaxNameBytes)
+        m_fontName.append(QChar(character));
 }
 
 void TQmRtfReader::defineFont()
@@ -395,6 +467,7 @@ void TQmRtfReader::defineFont()
             header.fonts[size_t(number)].charset = m_fontCharset;
         }
         m_fontMap[size_t(m_definedFont)] = quint8(number);
+        m_fontCodePages[size_t(m_definedFont)] = qm::rtf::CodePage::forCharset(m_fontCharset, 0);
         if (m_definedFont == 0) {
             // File font 0 is the text's font until the text names another,
             // also outside the groups that are open now.
@@ -412,9 +485,38 @@ void TQmRtfReader::defineFont()
 void TQmRtfReader::nextColor()
 {
     // Entries beyond the table are counted no further, so a long table cannot overflow the index.
-    m_colorIndex = std::min(m_colorIndex + 1, int(TTextHeader::ColorCount));
+    if (m_colorIndex < MaxFileColors) {
+        m_fileColors.resize(size_t(m_colorIndex) + 1, qm::clBlack);
+        ++m_colorIndex;
+    }
     if (m_colorIndex < TTextHeader::ColorCount - 1 && !m_keepHeader)
         m_header->colors[size_t(m_colorIndex)] = qm::clBlack;
+}
+
+int TQmRtfReader::colorNumber(qint32 number) const
+{
+    if (number < 0)
+        return -1;
+    if (number < TTextHeader::ColorCount - 1)
+        return number;
+    if (size_t(number) >= m_fileColors.size())
+        return -1;
+    const TColor wanted = m_fileColors[size_t(number)];
+    const auto component = [](TColor color, int shift) { return int((quint32(color) >> shift) & 0xFF); };
+    int nearest = 0;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < TTextHeader::ColorCount - 1; ++i) {
+        qint64 distance = 0;
+        for (const int shift : {0, 8, 16}) {
+            const qint64 difference = component(wanted, shift) - component(m_header->colors[size_t(i)], shift);
+            distance += difference * difference;
+        }
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 void TQmRtfReader::putPictureFileName(int character)
@@ -423,32 +525,32 @@ void TQmRtfReader::putPictureFileName(int character)
         m_inFileName = !m_inFileName && m_picture.fileName.isEmpty();
         return;
     }
-    if (m_inFileName && character > 0 && character < 256 && character != '\n' && character != '\r' &&
+    if (m_inFileName && character > 0 && character <= 0xFFFF && character != '\n' && character != '\r' &&
         m_picture.fileName.size() < MaxNameBytes)
-        m_picture.fileName.append(char(character));
+        m_picture.fileName.append(QChar(character));
 }
 
 void TQmRtfReader::putFootnote(int character)
 {
-    if (!m_footnote || character <= 0 || character >= 256)
+    if (!m_footnote || character <= 0 || character > 0xFFFF)
         return;
     // The text repeats the mark in front of it, and a blank separates them.
     if (m_footnote->text.isEmpty() && (character == quint8(m_footnote->mark) || character == ' '))
         return;
-    m_footnote->text.append(char(character));
+    m_footnote->text.append(QChar(character));
 }
 
 void TQmRtfReader::putField(int character)
 {
     switch (m_fieldState) {
     case FieldState::FirstCharacter: {
-        if (character <= 3 || character >= 256 || character == '\n' || character == '\r')
+        if (character <= 3 || character > 0xFFFF || character == '\n' || character == '\r')
             return;
         TAttr attr = m_state.attr;
         attr.setFlag(TAttr::Automatic, false);
         attr.setFlag(TAttr::InsertPoint, true);
         attr.tag = 0;
-        insert(char(character), attr, LineCapacity);
+        insert(char16_t(character), attr, LineCapacity);
         m_fieldLine = m_line;
         m_fieldIndex = m_line->length - 1;
         m_fieldState = FieldState::Digits;
@@ -462,7 +564,7 @@ void TQmRtfReader::putField(int character)
         TAttr attr = m_state.attr;
         attr.setFlag(TAttr::InsertPoint, false);
         attr.setFlag(TAttr::Automatic, true);
-        insert(char(character), attr, LineCapacity);
+        insert(char16_t(character), attr, LineCapacity);
         if (TAttr *point = m_fieldLine->attributes()) {
             quint16 &number = point[m_fieldIndex].tag;
             number = clampTo<quint16>(qint64(number) * 10 + (character - '0'));
@@ -474,7 +576,7 @@ void TQmRtfReader::putField(int character)
     }
 }
 
-QByteArray *TQmRtfReader::headerString(Destination destination)
+QString *TQmRtfReader::headerString(Destination destination)
 {
     switch (destination) {
     case Destination::Title:
@@ -493,7 +595,7 @@ void TQmRtfReader::insertPlaceholder(const TTextObject &object)
     TAttr attr = m_state.attr;
     attr.setFlag(TAttr::Object, true);
     attr.tag = object.tag != 0 ? object.tag : object.number;
-    insert(object.tag != 0 ? '\1' : '\2', attr, LineCapacity);
+    insert(object.tag != 0 ? u'\1' : u'\2', attr, LineCapacity);
 }
 
 void TQmRtfReader::insertProvidedObject()

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "richtext/QmTextReader.h"
+#include "richtext/RtfCodePage.h"
 #include "richtext/RtfKeywords.h"
 #include "richtext/RtfPicture.h"
 
 #include <array>
+#include <map>
 #include <vector>
 
 /// Reads RTF into a document: what the RTF writer produces, plus the common
@@ -20,6 +22,8 @@ public:
     static constexpr int MaxGroupDepth = 1000;
     /// Room of every line the reader starts.
     static constexpr int LineCapacity = 60;
+    /// Longest colour table kept for the look-up of colours beyond the document's 15.
+    static constexpr int MaxFileColors = 4096;
 
     /// Reads RTF from `stream` into `document` at `insertion` (see
     /// `TQmTextReader::Read`). Raises "Wrong Arguments in\tTQmRTFReader" when
@@ -46,6 +50,7 @@ private:
         Subject,
         Footnote,
         Field,
+        FieldInstruction,
     };
 
     /// What a group saves and restores. The paragraph values are those that
@@ -62,6 +67,10 @@ private:
         bool hexPending = false;    ///< after \' : the next hexadecimal digits form a character
         quint8 hexDigits = 0;
         quint8 hexValue = 0;
+        /// Code page of the bytes of the current font; 0 for the document's.
+        int codePage = 0;
+        /// Fallback bytes that follow each \u (\uc).
+        int unicodeSkip = 1;
     };
 
     /// One cell of the row description (\trowd ... \cellx): its right edge
@@ -81,6 +90,13 @@ private:
 
     // Lexer
     void readControl();
+    /// A byte of text (plain or \'hh): decoded by the code page in force,
+    /// unless it is a fallback of the \u before it.
+    void takeByte(int byte);
+    /// A character named by a keyword or \u; also counts as one fallback.
+    void takeCharacter(int character);
+    qm::rtf::CodePage &codePage(int number);
+    void skipBinary(qint32 count);
     void readRtfCodeByte(int byte);
     void takeHexDigit(int byte);
     void pushGroup();
@@ -95,17 +111,18 @@ private:
     bool applyHeaderProperty(qm::rtf::Action action, qint32 parameter);
     bool applyObjectProperty(qm::rtf::Action action, qint32 parameter);
     bool applyStructure(qm::rtf::Action action, qint32 parameter);
-    static void applyBorderWord(TParagraphFormat &target, qint32 word);
+    void applyBorderWord(TParagraphFormat &target, qint32 word);
     void setParagraphDefaults();
 
     // Destinations
-    /// Most bytes of a document are text in the text destination: they take a short way.
+    /// Most bytes of a document are ASCII text in the text destination: they take a short way.
     bool isPlainText(int byte) const
     {
-        return byte >= ' ' && byte != '\\' && byte != '{' && byte != '}' && m_state.destination == Destination::Text &&
-               !m_state.hexPending && !m_rtfCodeRun && m_excessDepth == 0;
+        return byte >= ' ' && byte < 0x80 && byte != '\\' && byte != '{' && byte != '}' &&
+               m_state.destination == Destination::Text && !m_state.hexPending && !m_rtfCodeRun && m_excessDepth == 0 &&
+               m_skipFallback == 0 && !m_pendingLeadByte;
     }
-    void appendText(char character)
+    void appendText(char16_t character)
     {
         if (m_line->freeSlots() >= 4)
             m_line->append(character, m_state.attr);
@@ -120,7 +137,11 @@ private:
     void putPictureFileName(int character);
     void putFootnote(int character);
     void putField(int character);
-    QByteArray *headerString(Destination destination);
+    QString *headerString(Destination destination);
+    /// The document's colour for colour number `number` of the file: the
+    /// number itself below 15, the nearest colour of the document's table
+    /// above; -1 for a number the file does not define.
+    int colorNumber(qint32 number) const;
 
     // Objects and footnotes
     void insertPlaceholder(const TTextObject &object);
@@ -157,13 +178,27 @@ private:
     /// closing group then leaves its formatting alone.
     bool m_paragraphFormatted = false;
 
+    // Code pages and Unicode
+    int m_documentCodePage = 1252;
+    std::map<int, qm::rtf::CodePage> m_codePages;
+    /// Fallback bytes still to skip after a \u.
+    int m_skipFallback = 0;
+    /// A double-byte code page holds half a character.
+    bool m_pendingLeadByte = false;
+
     // Font and colour tables
     std::array<quint8, TTextHeader::FontCount> m_fontMap{};
+    /// Code page of each font of the file; 0 for the document's.
+    std::array<int, TTextHeader::FontCount> m_fontCodePages{};
     int m_definedFont = -1;
-    QByteArray m_fontName;
+    QString m_fontName;
     qint32 m_fontFamily = 0;
     qint32 m_fontCharset = 0;
     int m_colorIndex = 0;
+    /// Every colour of the file's table, also those beyond the 15 the document keeps.
+    std::vector<TColor> m_fileColors;
+    /// Border sides named but not yet given a line style.
+    quint8 m_pendingBorderSides = 0;
 
     // Tables
     std::array<Cell, MaxCells> m_cells;
@@ -184,6 +219,7 @@ private:
     qint32 m_objectHeight = 0;
     THyperlinkRecord *m_footnote = nullptr;
     FieldState m_fieldState = FieldState::Ended;
+    QString m_fieldInstruction;
     TTextLine *m_fieldLine = nullptr;
     int m_fieldIndex = 0;
 

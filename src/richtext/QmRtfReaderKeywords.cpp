@@ -25,7 +25,7 @@ void TQmRtfReader::execute(const Keyword &keyword, qint32 parameter)
 {
     switch (keyword.kind) {
     case KeywordKind::Character:
-        put(parameter);
+        takeCharacter(parameter);
         return;
     case KeywordKind::Destination:
         enterDestination(keyword.action);
@@ -79,7 +79,30 @@ void TQmRtfReader::enterDestination(Action action)
     case Action::Field:
         destination = Destination::Field;
         m_fieldState = FieldState::FirstCharacter;
+        m_fieldInstruction.clear();
         return;
+    case Action::FieldInstruction:
+        // What the field computes is not shown; only whether it is a link matters.
+        destination = destination == Destination::Field ? Destination::FieldInstruction : Destination::Skip;
+        return;
+    case Action::FieldResult: {
+        if (destination != Destination::Field) {
+            destination = Destination::Skip;
+            return;
+        }
+        // Word processors name a field by an upper-case word (HYPERLINK,
+        // PAGE, DATE): the text it showed when it was saved is kept as text,
+        // and a link's text stays a link. Any other field is one of this
+        // program's numbered insertion points and keeps that meaning.
+        const QString instruction = m_fieldInstruction.trimmed();
+        if (instruction.isEmpty() || instruction.front() < u'A' || instruction.front() > u'Z')
+            return;
+        destination = Destination::Text;
+        m_fieldState = FieldState::Ended;
+        if (instruction.startsWith(QLatin1String("HYPERLINK")))
+            m_state.attr.setFlag(TAttr::Hyperlink, true);
+        return;
+    }
     default:
         destination = Destination::Skip;
         return;
@@ -93,12 +116,15 @@ bool TQmRtfReader::applyCharacterProperty(Action action, qint32 parameter)
     switch (action) {
     case Action::Plain:
         attr = TAttr();
+        m_state.codePage = 0;
         break;
     case Action::Font:
         if (m_state.destination == Destination::FontTable)
             m_definedFont = parameter >= 0 && parameter < TTextHeader::FontCount ? parameter : -1;
-        else if (parameter >= 0 && parameter < TTextHeader::FontCount)
+        else if (parameter >= 0 && parameter < TTextHeader::FontCount) {
             attr.fontNumber = m_fontMap[size_t(parameter)];
+            m_state.codePage = m_fontCodePages[size_t(parameter)];
+        }
         break;
     case Action::FontSize:
         attr.size = parameter / 2 > 0 ? clampTo<quint8>(parameter / 2) : 10;
@@ -135,10 +161,11 @@ bool TQmRtfReader::applyCharacterProperty(Action action, qint32 parameter)
         attr.setFlag(TAttr::Superscript | TAttr::Subscript, false);
         break;
     case Action::InsertPoint:
-        attr.setFlag(TAttr::InsertPoint, on);
-        attr.tag = on ? clampTo<quint16>(parameter, 0) : 0;
-        if (on)
-            attr.setFlag(TAttr::Automatic, false);
+        // Every \inspnt starts an insertion point, \inspnt0 too: it is how
+        // insertion point number 0 is written, and \plain ends one.
+        attr.setFlag(TAttr::InsertPoint, true);
+        attr.setFlag(TAttr::Automatic, false);
+        attr.tag = clampTo<quint16>(parameter, 0);
         break;
     case Action::AutomaticText:
         attr.setFlag(TAttr::Automatic, on);
@@ -153,18 +180,32 @@ bool TQmRtfReader::applyCharacterProperty(Action action, qint32 parameter)
         }
         break;
     case Action::TextColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            attr.setTextColor(parameter);
+        if (const int number = colorNumber(parameter); number >= 0)
+            attr.setTextColor(number);
         break;
     case Action::BackgroundColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            attr.setBackgroundColor(parameter);
+        if (const int number = colorNumber(parameter); number >= 0)
+            attr.setBackgroundColor(number);
         break;
     case Action::FontFamily:
         m_fontFamily = parameter;
         break;
     case Action::FontCharset:
         m_fontCharset = parameter;
+        break;
+    case Action::CodePage:
+    case Action::MacCodePage:
+        if (parameter > 0)
+            m_documentCodePage = parameter;
+        break;
+    case Action::UnicodeCharacter:
+        // RTF writes the code units above 32767 as negative numbers.
+        if (parameter >= -32768 && parameter <= 65535)
+            put(parameter < 0 ? parameter + 65536 : parameter);
+        m_skipFallback = m_state.unicodeSkip;
+        break;
+    case Action::UnicodeSkip:
+        m_state.unicodeSkip = std::clamp(parameter, 0, 255);
         break;
     default:
         return false;
@@ -234,6 +275,7 @@ void TQmRtfReader::setParagraphDefaults()
     format.lineSpacing = kept.lineSpacing;
     m_state.firstIndentOffset = 0;
     m_state.nextTabKind = tkLeft;
+    m_pendingBorderSides = 0;
     m_state.inTable = false;
     m_state.describingRow = false;
     if (m_state.destination == Destination::Text)
@@ -247,6 +289,9 @@ bool TQmRtfReader::applyBorder(Action action, qint32 parameter)
     case Action::BorderSide:
         applyBorderWord(target, parameter);
         break;
+    case Action::BorderNone:
+        m_pendingBorderSides = 0;
+        break;
     case Action::BorderWidth:
         target.borderWidth = clampTo<quint8>(parameter / 20, 0);
         break;
@@ -255,20 +300,20 @@ bool TQmRtfReader::applyBorder(Action action, qint32 parameter)
             quint8((target.borderColor & 0x0F) | clampTo<quint8>(qm::borderSpace::stepsIn(parameter), 0, 15) << 4);
         break;
     case Action::BorderColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.borderColor = quint8((target.borderColor & 0xF0) | parameter);
+        if (const int number = colorNumber(parameter); number >= 0)
+            target.borderColor = quint8((target.borderColor & 0xF0) | number);
         break;
     case Action::Shading:
         target.shading = clampTo<quint8>(parameter / 100, 0, 100);
         target.shadingColors = 0;
         break;
     case Action::PatternColor:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.shadingColors = quint8((target.shadingColors & 0xF0) | parameter);
+        if (const int number = colorNumber(parameter); number >= 0)
+            target.shadingColors = quint8((target.shadingColors & 0xF0) | number);
         break;
     case Action::PatternBackground:
-        if (parameter >= 0 && parameter < TTextHeader::ColorCount)
-            target.shadingColors = quint8((target.shadingColors & 0x0F) | parameter << 4);
+        if (const int number = colorNumber(parameter); number >= 0)
+            target.shadingColors = quint8((target.shadingColors & 0x0F) | number << 4);
         break;
     default:
         return false;
@@ -281,48 +326,51 @@ bool TQmRtfReader::applyBorder(Action action, qint32 parameter)
 void TQmRtfReader::applyBorderWord(TParagraphFormat &target, qint32 word)
 {
     using F = TParagraphFormat;
-    // Sides that stand away from the text get at least the smallest distance.
-    const auto keepDistance = [&target] {
-        if ((target.borderColor & 0xF0) == 0)
-            target.borderColor |= 0x10;
-    };
     switch (word) {
     case brBox:
-        target.borderFlags |= F::Bordered | F::BorderBox;
-        keepDistance();
-        break;
+        m_pendingBorderSides |= F::BorderBox;
+        return;
     case brTop:
-        target.borderFlags |= F::Bordered | F::BorderTop;
-        break;
+        m_pendingBorderSides |= F::BorderTop;
+        return;
     case brLeft:
-        target.borderFlags |= F::Bordered | F::BorderLeft;
-        keepDistance();
-        break;
+        m_pendingBorderSides |= F::BorderLeft;
+        return;
     case brBottom:
-        target.borderFlags |= F::Bordered | F::BorderBottom;
-        break;
+        m_pendingBorderSides |= F::BorderBottom;
+        return;
     case brRight:
-        target.borderFlags |= F::Bordered | F::BorderRight;
-        keepDistance();
-        break;
+        m_pendingBorderSides |= F::BorderRight;
+        return;
+    case brSingle:
     case brDouble:
-        target.borderFlags |= F::Bordered | F::BorderDouble;
-        break;
     case brDotted:
-        target.borderStyle |= F::BorderDotted;
-        break;
     case brHairline:
-        target.borderStyle |= F::BorderHairline;
         break;
     case brBar:
         target.borderStyle |= F::BorderBar;
-        break;
+        return;
     case brTableLines:
         target.borderStyle |= F::BorderTableLines;
-        break;
+        return;
     default:
-        break;
+        return;
     }
+
+    // A line style draws the sides named before it; a side without one draws nothing.
+    if (word == brDotted)
+        target.borderStyle |= F::BorderDotted;
+    else if (word == brHairline)
+        target.borderStyle |= F::BorderHairline;
+    const quint8 sides = std::exchange(m_pendingBorderSides, 0);
+    if (sides == 0)
+        return;
+    target.borderFlags |= F::Bordered | sides;
+    if (word == brDouble)
+        target.borderFlags |= F::BorderDouble;
+    // Sides that stand away from the text get at least the smallest distance.
+    if ((sides & (F::BorderBox | F::BorderLeft | F::BorderRight)) && (target.borderColor & 0xF0) == 0)
+        target.borderColor |= 0x10;
 }
 
 bool TQmRtfReader::applyHeaderProperty(Action action, qint32 parameter)
@@ -342,9 +390,18 @@ bool TQmRtfReader::applyHeaderProperty(Action action, qint32 parameter)
     case Action::PaperHeight:
     case Action::MarginTop:
     case Action::MarginBottom:
+    case Action::DefaultTab:
+        break;
     case Action::Red:
     case Action::Green:
     case Action::Blue:
+        // Every colour of the file is remembered, for the colours beyond the document's table.
+        if (m_state.destination == Destination::ColorTable && m_colorIndex < MaxFileColors) {
+            const int shift = action == Action::Red ? 0 : action == Action::Green ? 8 : 16;
+            m_fileColors.resize(std::max(m_fileColors.size(), size_t(m_colorIndex) + 1), qm::clBlack);
+            TColor &color = m_fileColors[size_t(m_colorIndex)];
+            color = withComponent(color, shift, parameter);
+        }
         break;
     case Action::HeaderFlag:
         return true; // facing pages and landscape have no place in the header
@@ -373,6 +430,9 @@ bool TQmRtfReader::applyHeaderProperty(Action action, qint32 parameter)
         break;
     case Action::MarginBottom:
         header.bottomMargin = parameter;
+        break;
+    case Action::DefaultTab:
+        header.defaultTabTwips = std::max(parameter, 0);
         break;
     default: // a colour component
         if (m_state.destination == Destination::ColorTable && m_colorIndex < TTextHeader::ColorCount - 1) {
@@ -455,6 +515,7 @@ bool TQmRtfReader::applyStructure(Action action, qint32 parameter)
         m_state.hexValue = 0;
         break;
     case Action::RowDefaults:
+        m_pendingBorderSides = 0;
         m_cellCount = 0;
         m_cellIndex = 0;
         m_describedCell = Cell();
@@ -464,6 +525,7 @@ bool TQmRtfReader::applyStructure(Action action, qint32 parameter)
         break;
     case Action::CellEdge:
         addCell(parameter);
+        m_pendingBorderSides = 0;
         break;
     case Action::CellMerge:
         m_describedCell.merged = true;

@@ -16,32 +16,28 @@ TParagraph *TQmRtfStrings::paragraphAt(int index) const
     return paragraph;
 }
 
-QByteArray TQmRtfStrings::Strings(int index) const
+QString TQmRtfStrings::Strings(int index) const
 {
-    QByteArray text;
-    for (const TTextLine *line = paragraphAt(index)->firstLine(); line; line = line->next())
-        text += line->chars();
-    return text;
+    return paragraphAt(index)->text();
 }
 
-void TQmRtfStrings::setText(TParagraph *paragraph, QByteArrayView text)
+void TQmRtfStrings::setText(TParagraph *paragraph, const QString &text)
 {
     while (paragraph->firstLine()->next())
         m_document.DeleteLine(paragraph, paragraph->firstLine()->next());
     TTextLine *line = paragraph->firstLine();
     m_document.DeleteLine(paragraph, line); // empties the only line
-    const TAttr attr = m_document.CurrentAttr();
-    for (char character : text)
-        line = m_document.AppendCharacter(paragraph, line, character, attr, 100);
+    m_document.AppendCharacters(paragraph, line, reinterpret_cast<const char16_t *>(text.utf16()), nullptr,
+                                m_document.CurrentAttr(), int(text.size()), 100);
     paragraph->markForLayout();
 }
 
-void TQmRtfStrings::Put(int index, QByteArrayView text)
+void TQmRtfStrings::Put(int index, const QString &text)
 {
     setText(paragraphAt(index), text);
 }
 
-void TQmRtfStrings::Insert(int index, QByteArrayView text)
+void TQmRtfStrings::Insert(int index, const QString &text)
 {
     Q_ASSERT(index >= 0 && index <= Count());
     TParagraph *paragraph;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QIODevice>
+#include <QString>
 
 class TQmRTFTextIo;
 class TParagraph;
 
-/// A document seen as a list of strings, one per paragraph (Windows-1252
-/// bytes). Changing a string changes the document; the document stays owned
-/// by its owner.
+/// A document seen as a list of strings, one per paragraph. Changing a string changes the document; the document stays
+/// owned by its owner.
 class TQmRtfStrings
 {
 public:
@@ -19,14 +18,14 @@ public:
     /// The number of paragraphs; an empty document counts 0.
     int Count() const;
     /// The text of paragraph `index`.
-    QByteArray Strings(int index) const;
+    QString Strings(int index) const;
     /// Replaces the text of paragraph `index`, keeping its formatting; the
     /// characters get the document's current attribute.
-    void Put(int index, QByteArrayView text);
+    void Put(int index, const QString &text);
     /// A new paragraph with `text` before paragraph `index` (at the end when
     /// `index` is `Count()`).
-    void Insert(int index, QByteArrayView text);
-    void Add(QByteArrayView text) { Insert(Count(), text); }
+    void Insert(int index, const QString &text);
+    void Add(const QString &text) { Insert(Count(), text); }
     void Delete(int index);
     void Clear();
     /// Marks the document for layout after a series of changes.
@@ -39,7 +38,7 @@ public:
 
 private:
     TParagraph *paragraphAt(int index) const;
-    void setText(TParagraph *paragraph, QByteArrayView text);
+    void setText(TParagraph *paragraph, const QString &text);
 
     TQmRTFTextIo &m_document;
 };

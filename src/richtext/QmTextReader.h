@@ -4,12 +4,13 @@
 
 #include <QIODevice>
 
-/// Reads plain ANSI (Windows-1252) text into a document, and is the base of
-/// the RTF reader: buffered byte input and insertion into the document.
+/// Reads plain text into a document, and is the base of the RTF reader:
+/// buffered byte input and insertion into the document.
 ///
-/// Plain text: bytes up to a zero byte or the end of the stream; a carriage
-/// return ends the paragraph, a line feed is ignored, every other byte is
-/// inserted with the document's current attribute.
+/// Plain text: bytes up to a zero byte or the end of the stream, read as
+/// UTF-8, or as Windows-1252 when they are not valid UTF-8. A line feed, a
+/// carriage return and the pair of both end a paragraph; every other
+/// character is inserted with the document's current attribute.
 class TQmTextReader
 {
 public:
@@ -44,7 +45,7 @@ protected:
 
     /// Appends `character` to the current line; a line with fewer than 4 free
     /// slots is continued in a new line of `newLineCapacity` slots.
-    void insert(char character, const TAttr &attr, int newLineCapacity)
+    void insert(char16_t character, const TAttr &attr, int newLineCapacity)
     {
         m_line = m_document->AppendCharacter(m_paragraph, m_line, character, attr, newLineCapacity);
     }
@@ -61,6 +62,8 @@ protected:
 
 private:
     bool fillBuffer();
+    /// The bytes from here up to a zero byte or the end of the stream.
+    QByteArray bytesUpToZero();
 
     static constexpr int BufferSize = 1024;
     char m_buffer[BufferSize];

@@ -1,5 +1,6 @@
 #include "richtext/QmTextWriter.h"
 
+#include "platform/Cp1252.h"
 #include "richtext/ResultCode.h"
 
 void TQmTextWriter::Setup(const TQmRTFText &document, const TTextRange &range, const TWriterOptions &options)
@@ -9,6 +10,25 @@ void TQmTextWriter::Setup(const TQmRTFText &document, const TTextRange &range, c
     m_options = options;
     m_paragraph = m_previousParagraph = nullptr;
     m_result = qm::result::Success;
+    m_utf8 = m_encoding == TPlainTextEncoding::Utf8 || rangeNeedsUnicode();
+}
+
+bool TQmTextWriter::rangeNeedsUnicode() const
+{
+    const TTextPosition &start = m_range.start;
+    if (!start.isValid())
+        return false;
+    for (const TParagraph *paragraph = start.paragraph; paragraph; paragraph = paragraph->next()) {
+        for (const TTextLine *line = paragraph->firstLine(); line; line = line->next()) {
+            for (const QChar character : line->chars()) {
+                if (character.unicode() >= 0x80 && character != u'?' && qm::toCp1252(character) == '?')
+                    return true;
+            }
+        }
+        if (paragraph == m_range.end.paragraph)
+            break;
+    }
+    return false;
 }
 
 void TQmTextWriter::SetupWholeDocument(const TQmRTFText &document, const TWriterOptions &options)
@@ -66,14 +86,14 @@ int TQmTextWriter::WriteBody(QIODevice *stream)
 
 int TQmTextWriter::WriteLine(const TTextLine &line, int from, int to)
 {
-    QByteArrayView text = line.chars().sliced(from, to - from);
-    QByteArray kept;
+    const QStringView text = line.chars().sliced(from, to - from);
+    QString kept;
     kept.reserve(text.size());
-    for (char character : text) {
-        if (quint8(character) > 3) // object placeholders mean nothing as text
+    for (const QChar character : text) {
+        if (character.unicode() > 3) // object placeholders mean nothing as text
             kept.append(character);
     }
-    return put(kept);
+    return put(m_utf8 ? kept.toUtf8() : qm::toCp1252(kept));
 }
 
 int TQmTextWriter::ParagraphEnd()

@@ -14,6 +14,14 @@ struct TWriterOptions {
     bool omitProtection = false;
 };
 
+/// How the plain writer turns characters into bytes.
+enum class TPlainTextEncoding : quint8 {
+    /// Windows-1252 when every character of the range has a byte there (what
+    /// the program always wrote), else UTF-8, so that no character is lost.
+    Windows1252WhenItFits,
+    Utf8,
+};
+
 /// Writes a document, or a range of it, to a stream. This base is the plain
 /// ANSI writer: no header, the characters as stored (object placeholders
 /// left out), a carriage return and line feed after every paragraph that
@@ -26,7 +34,9 @@ struct TWriterOptions {
 class TQmTextWriter
 {
 public:
-    TQmTextWriter() = default;
+    explicit TQmTextWriter(TPlainTextEncoding encoding = TPlainTextEncoding::Windows1252WhenItFits)
+        : m_encoding(encoding)
+    {}
     virtual ~TQmTextWriter() = default;
     TQmTextWriter(const TQmTextWriter &) = delete;
     TQmTextWriter &operator=(const TQmTextWriter &) = delete;
@@ -64,4 +74,11 @@ protected:
     const TParagraph *m_previousParagraph = nullptr;
     bool m_lastParagraph = false;
     int m_result = 0;
+
+private:
+    /// Whether some character of the range lacks a Windows-1252 byte.
+    bool rangeNeedsUnicode() const;
+
+    TPlainTextEncoding m_encoding;
+    bool m_utf8 = false;
 };

@@ -31,6 +31,8 @@ enum class Action : quint8 {
     Subject,
     Footnote,
     Field,
+    FieldInstruction,
+    FieldResult,
     SkipDestination,
     // Character attribute
     Plain,
@@ -51,9 +53,14 @@ enum class Action : quint8 {
     RtfCode,
     TextColor,
     BackgroundColor,
-    // Font table entries
+    // Font table entries and code pages
     FontFamily,
     FontCharset,
+    CodePage,
+    MacCodePage,
+    // Unicode
+    UnicodeCharacter,
+    UnicodeSkip,
     // Paragraph
     LeftIndent,
     RightIndent,
@@ -68,6 +75,7 @@ enum class Action : quint8 {
     TabPosition,
     TabKind,
     BorderSide,
+    BorderNone,
     BorderWidth,
     BorderSpace,
     BorderColor,
@@ -81,6 +89,7 @@ enum class Action : quint8 {
     MarginRight,
     MarginTop,
     MarginBottom,
+    DefaultTab,
     HeaderFlag,
     Red,
     Green,
@@ -112,16 +121,19 @@ enum class Action : quint8 {
     CellMerge,
     CellGap,
     RowLeft,
+    Binary,
     Ignore,
 };
 
-/// Parameters of the `BorderSide` action.
+/// Parameters of the `BorderSide` action. The sides name where a border
+/// goes; only a line style (`brSingle` and the styles after it) draws it.
 enum BorderWord : qint32 {
     brBox,
     brTop,
     brLeft,
     brBottom,
     brRight,
+    brSingle,
     brDouble,
     brDotted,
     brBar,
@@ -130,11 +142,11 @@ enum BorderWord : qint32 {
 };
 
 /// Parameters of the `PictureKind` action.
-enum PictureKindWord : qint32 { pkBitmap = 1, pkDib, pkMetafile };
+enum PictureKindWord : qint32 { pkBitmap = 1, pkDib, pkMetafile, pkPng, pkJpeg, pkUnknown };
 
-/// The character of the `line` keyword: a code of its own, so that line
-/// feeds in the RTF text (which are dropped) cannot be mistaken for it.
-constexpr qint32 LineBreakCode = 1010;
+/// The character of the `line` keyword: a code beyond Unicode, so that
+/// line feeds in the RTF text (which are dropped) cannot be mistaken for it.
+constexpr qint32 LineBreakCode = 0x110000;
 
 struct Keyword {
     std::string_view word;

@@ -1,9 +1,9 @@
 #include "richtext/RtfPicture.h"
 
-#include "platform/Cp1252.h"
 #include "richtext/BitmapBits.h"
 #include "richtext/RtfKeywords.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -39,14 +39,29 @@ void writePlaceableHeader(char *header, int width, int height)
     qToLittleEndian(checksum, header + 20);
 }
 
-QImage readBitmapFile(const QString &path)
+QImage readImage(QImageReader &reader)
 {
-    QImageReader reader(path);
     const QSize size = reader.size();
     if (!sideAllowed(size.width()) || !sideAllowed(size.height()) ||
         qint64(size.width()) * size.height() * 4 > bitmap::MaxPixelBytes)
         return {};
     return reader.read();
+}
+
+QImage readBitmapFile(const QString &path)
+{
+    QImageReader reader(path);
+    return readImage(reader);
+}
+
+/// A PNG or JPEG picture held in the RTF; null when it cannot be decoded.
+QImage readEncodedImage(const QByteArray &data, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    return readImage(reader);
 }
 
 } // namespace
@@ -75,6 +90,10 @@ Graphic Picture::graphic() const
         return Graphic::fromBitmap(bitmap::fromDib(m_data));
     case pkMetafile:
         return metafile();
+    case pkPng:
+        return Graphic::fromBitmap(readEncodedImage(m_data, "png"));
+    case pkJpeg:
+        return Graphic::fromBitmap(readEncodedImage(m_data, "jpeg"));
     default:
         return {};
     }
@@ -93,9 +112,8 @@ Graphic Picture::metafile() const
     return Graphic::fromMetafile(std::move(bytes), width, height);
 }
 
-Graphic Picture::loadFile(const QByteArray &fileName, int width, int height)
+Graphic Picture::loadFile(const QString &path, int width, int height)
 {
-    const QString path = fromCp1252(fileName);
     const QFileInfo info(path);
     if (!info.isFile())
         return {};

@@ -3,6 +3,7 @@
 #include "richtext/Graphic.h"
 
 #include <QByteArray>
+#include <QString>
 
 /// What an RTF picture group declares, collected while the group is read,
 /// and the graphic made from it when the group closes.
@@ -28,8 +29,8 @@ public:
     qint32 bitsPerPixel = 0;
     qint32 planes = 1;
     qint32 widthBytes = 0;
-    /// Name of a linked picture file (Windows-1252), at most 255 bytes.
-    QByteArray fileName;
+    /// Name of a linked picture file, at most 255 characters.
+    QString fileName;
 
     /// Sets the kind; a metafile keeps room for its placeable header in front
     /// of data that has not started yet.
@@ -44,6 +45,8 @@ public:
             m_halfByte = -1;
         }
     }
+    /// Adds one byte of binary data (\bin).
+    void addByte(char byte) { m_data.append(byte); }
     const QByteArray &data() const { return m_data; }
 
     /// The graphic the data describes; empty when the data does not match
@@ -56,7 +59,7 @@ public:
     /// The picture that a linked file holds: a bitmap of a ".bmp" file, the
     /// bytes of a ".wmf" file shown at `width` x `height`. Empty when the file
     /// is missing, unreadable or beyond the picture limits.
-    static Graphic loadFile(const QByteArray &fileName, int width, int height);
+    static Graphic loadFile(const QString &fileName, int width, int height);
 
 private:
     static qint32 scaled(qint32 twips, qint32 percent);

@@ -1,6 +1,5 @@
 #include "richtext/TextHeader.h"
 
-#include "platform/Cp1252.h"
 #include "platform/Environment.h"
 #include "platform/RoundHalfEven.h"
 
@@ -9,11 +8,9 @@
 
 namespace {
 
-bool sameFontName(QByteArrayView left, QByteArrayView right)
+bool sameFontName(QStringView left, QStringView right)
 {
-    if (left.size() != right.size())
-        return false;
-    return QString::compare(qm::fromCp1252(left), qm::fromCp1252(right), Qt::CaseInsensitive) == 0;
+    return left.size() == right.size() && left.compare(right, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -50,18 +47,19 @@ void TTextHeader::reset()
     topMargin = 1440;
     bottomMargin = 1440;
     pageFlags = 1;
+    defaultTabTwips = 0;
     recalcTextSize();
     title.clear();
     subject.clear();
     comment.clear();
 }
 
-int TTextHeader::GetFontNr(QByteArrayView name)
+int TTextHeader::GetFontNr(const QString &fullName)
 {
-    name = name.first(std::min<qsizetype>(name.size(), FontNameLength));
+    const QStringView name = QStringView(fullName).first(std::min<qsizetype>(fullName.size(), FontNameLength));
     for (int i = 0; i < FontCount; ++i) {
         if (fonts[i].name.isEmpty()) {
-            fonts[i].name = name.toByteArray();
+            fonts[i].name = name.toString();
             return i;
         }
         if (sameFontName(fonts[i].name, name))

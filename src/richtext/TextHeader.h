@@ -2,8 +2,8 @@
 
 #include "platform/Color.h"
 
-#include <QByteArray>
-#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
 
 #include <array>
 #include <functional>
@@ -14,9 +14,9 @@ enum TTabKind : quint8 { tkLeft, tkRight, tkCenter, tkDecimal, tkAll };
 /// Whether tab grids and default tab intervals follow inches or centimetres.
 enum class TTextUnit : quint8 { Inch, Metric };
 
-/// One entry of a document's font table. Names are Windows-1252 bytes.
+/// One entry of a document's font table.
 struct TFontEntry {
-    QByteArray name;           ///< at most 31 bytes; an empty name ends the table
+    QString name;              ///< at most 31 characters; an empty name ends the table
     qint32 pitchAndFamily = 0; ///< family in bits 4-7: 0x20 swiss, 0x30 modern, 0x40 script, 0x50 decorative
     qint32 charset = 0;
 };
@@ -50,11 +50,11 @@ public:
     // Font table ---------------------------------------------------------
     std::array<TFontEntry, FontCount> fonts;
 
-    /// The number of the font called `name` (cut to 31 bytes, compared without
+    /// The number of the font called `name` (cut to 31 characters, compared without
     /// regard to case); a name not in the table is added at the first empty
     /// entry. A full table yields 0 for a new name, so that text never refers
     /// to a font that does not exist.
-    int GetFontNr(QByteArrayView name);
+    int GetFontNr(const QString &name);
     /// Number of entries before the first empty name.
     int fontCount() const;
 
@@ -112,10 +112,14 @@ public:
     int layoutWidthPixels = 0;
     int layoutWidthTwips = 0;
 
-    // Document strings (Windows-1252 bytes) ------------------------------
-    QByteArray title;
-    QByteArray subject;
-    QByteArray comment;
+    /// Default tab interval in twips as the document gives it; 0 leaves it
+    /// to the unit (see the layout's default tab width).
+    qint32 defaultTabTwips = 0;
+
+    // Document strings -----------------------------------------------------
+    QString title;
+    QString subject;
+    QString comment;
 
     /// True in rich-text memory format (lines carry attribute arrays).
     bool rich = true;

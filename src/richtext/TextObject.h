@@ -2,7 +2,7 @@
 
 #include "richtext/Graphic.h"
 
-#include <QByteArray>
+#include <QString>
 
 /// An object embedded in the text: a picture, a linked picture file, or an
 /// object that the host program provides. Placeholder characters refer to it
@@ -20,6 +20,6 @@ struct TTextObject {
     qint32 height = 0;
     /// The content came from the provide-object handler.
     bool provided = false;
-    /// Non-empty for a linked picture (a picture kept in a file); Windows-1252.
-    QByteArray fileName;
+    /// Non-empty for a linked picture (a picture kept in a file).
+    QString fileName;
 };

@@ -2,6 +2,7 @@
 #include "richtext/QmRtfStrings.h"
 
 using namespace qm::cli;
+using namespace Qt::StringLiterals;
 
 class SetCellCommand : public CliFilesTest
 {
@@ -15,12 +16,12 @@ protected:
     }
 
     /// Cell `cell` of the document `name`, one entry per paragraph.
-    QList<QByteArray> cellText(const QString &name, int cell)
+    QStringList cellText(const QString &name, int cell)
     {
         CalendarModel calendar;
         calendar.LoadCalendarFromFile(path(name));
         TQmRtfStrings strings(calendar.Cells(cell).RtfText());
-        QList<QByteArray> paragraphs;
+        QStringList paragraphs;
         for (int i = 0; i < strings.Count(); ++i)
             paragraphs << strings.Strings(i);
         return paragraphs;
@@ -32,9 +33,11 @@ TEST_F(SetCellCommand, PlainTextRtfOrNothingReplacesTheCell)
     const struct {
         const char *name;
         QByteArray text;
-        QList<QByteArray> paragraphs;
+        QStringList paragraphs;
     } rows[] = {
         {"plain.txt", "Lunch\r\nwith Ann", {"Lunch", "with Ann"}},
+        {"linux.txt", "Zaj\xc4\x99cia\nz Ann\xc4\x85\n\n", {u"Zajęcia"_s, u"z Anną"_s, "", ""}},
+        {"mac.txt", "Caf\xe9\rTee", {u"Café"_s, "Tee"}},
         {"formatted.rtf", "\n{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Call {\\b Bob}\\par}", {"Call Bob", ""}},
         {"empty.txt", "", {}},
     };
@@ -42,7 +45,7 @@ TEST_F(SetCellCommand, PlainTextRtfOrNothingReplacesTheCell)
         write(row.name, row.text);
         ASSERT_EQ(run(runSetCell, {path("plan.QMF"), "7", path(row.name), path("out.QMF")}), kSuccess) << row.name;
         EXPECT_EQ(cellText("out.QMF", 7), row.paragraphs) << row.name;
-        EXPECT_EQ(cellText("out.QMF", 8), QList<QByteArray>{"untouched"}) << row.name;
+        EXPECT_EQ(cellText("out.QMF", 8), QStringList{"untouched"}) << row.name;
     }
 }
 

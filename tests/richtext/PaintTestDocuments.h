@@ -17,14 +17,14 @@ inline TAttr textAttr(quint8 size = 12, quint32 flags = 0)
 }
 
 /// Fills `document` with one paragraph per text, each in `attribute`.
-inline void setParagraphs(TQmRTFTextIo &document, std::initializer_list<QByteArrayView> texts,
+inline void setParagraphs(TQmRTFTextIo &document, std::initializer_list<QString> texts,
                           const TAttr &attribute = textAttr())
 {
     document.Clear();
     document.Header().fonts[0].name = "Arial";
     TParagraph *paragraph = document.FirstParagraph();
     bool first = true;
-    for (QByteArrayView text : texts) {
+    for (const QString &text : texts) {
         if (!first)
             paragraph = document.NewParagraph(paragraph, 100);
         first = false;
@@ -34,12 +34,12 @@ inline void setParagraphs(TQmRTFTextIo &document, std::initializer_list<QByteArr
 }
 
 /// The characters of each line of the document, in order.
-inline QList<QByteArray> lineTexts(const TQmRTFText &document)
+inline QStringList lineTexts(const TQmRTFText &document)
 {
-    QList<QByteArray> lines;
+    QStringList lines;
     for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next()) {
         for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
-            lines.append(QByteArray(line->chars().data(), line->chars().size()));
+            lines.append(line->chars().toString());
     }
     return lines;
 }

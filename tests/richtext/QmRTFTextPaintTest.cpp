@@ -48,7 +48,7 @@ struct WrapCase {
     const char *name;
     QByteArray text;
     int width;
-    QList<QByteArray> lines;
+    QStringList lines;
 };
 
 class Wrapping : public testing::TestWithParam<WrapCase>
@@ -80,11 +80,11 @@ TEST(QmRTFTextPaint, LongWordPiecesStayBelowTheAvailableWidth)
     TQmRTFTextPaint document;
     setParagraphs(document, {"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"});
     layOut(document, 57);
-    QByteArray joined;
+    QString joined;
     for (const TTextLine *line : allLines(document)) {
         EXPECT_GE(line->length, 1);
         EXPECT_LT(usedWidth(*line) - (line->text()[line->length - 1] == ' ' ? 4 : 0), 57);
-        joined += line->chars().toByteArray();
+        joined += line->chars();
     }
     EXPECT_EQ(joined, "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
@@ -424,7 +424,7 @@ TEST(QmRTFTextPaint, TableCellsStandSideBySideInRowsOfTheTallestCell)
     right->cellPlacement = {255, 0, 0, 0}; // up to its right end
     layOut(document, 60);
 
-    EXPECT_EQ(lineTexts(document), (QList<QByteArray>{"11 ", "22 ", "33", "44", "55"}));
+    EXPECT_EQ(lineTexts(document), (QStringList{"11 ", "22 ", "33", "44", "55"}));
     const std::vector<const TTextLine *> lines = allLines(document);
     EXPECT_EQ(lines[3]->top, 0);
     EXPECT_EQ(lines[3]->left, 30); // 60 x 127 / 255, rounded

@@ -45,10 +45,10 @@ TEST(QmRTFTextTest, ClearKeepsOnlyTheCurrentFont)
 {
     struct Row {
         const char *name;
-        QList<QByteArray> fonts;
+        QStringList fonts;
         quint8 currentFont;
         quint8 currentSize;
-        QByteArray expectedFont;
+        QString expectedFont;
         quint8 expectedSize;
     };
     const Row rows[] = {
@@ -58,7 +58,7 @@ TEST(QmRTFTextTest, ClearKeepsOnlyTheCurrentFont)
     };
     for (const Row &row : rows) {
         TQmRTFText document;
-        for (const QByteArray &font : row.fonts)
+        for (const QString &font : row.fonts)
             document.GetFontNr(font);
         document.CurrentAttr().fontNumber = row.currentFont;
         document.CurrentAttr().size = row.currentSize;
@@ -244,15 +244,15 @@ TEST(QmRTFTextTest, AppendingManyCharactersFillsLinesLikeOneByOne)
     TQmRTFText byCharacter;
     TQmRTFText atOnce;
     std::vector<TAttr> attributes;
-    QByteArray text;
+    std::u16string text;
     for (int i = 0; i < 130; ++i) {
-        text += char('a' + i % 26);
+        text += char16_t('a' + i % 26);
         attributes.push_back(attrWith(quint8(i % 3), 10));
     }
     TTextLine *line = byCharacter.FirstParagraph()->firstLine();
     for (int i = 0; i < text.size(); ++i)
         line = byCharacter.AppendCharacter(byCharacter.FirstParagraph(), line, text[i], attributes[i], 60);
-    atOnce.AppendCharacters(atOnce.FirstParagraph(), atOnce.FirstParagraph()->firstLine(), text.constData(),
+    atOnce.AppendCharacters(atOnce.FirstParagraph(), atOnce.FirstParagraph()->firstLine(), text.data(),
                             attributes.data(), TAttr(), int(text.size()), 60);
 
     const TTextLine *expected = byCharacter.FirstParagraph()->firstLine();

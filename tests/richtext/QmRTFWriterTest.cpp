@@ -12,6 +12,7 @@
 
 using qm::test::appendRun;
 using qm::test::attr;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -93,9 +94,9 @@ qm::Graphic rgbPicture()
     return qm::Graphic::fromBitmap(image);
 }
 
-void appendObject(TQmRTFText &document, TTextObject *object, char code)
+void appendObject(TQmRTFText &document, TTextObject *object, char16_t code)
 {
-    appendRun(document, document.LastParagraph(), QByteArrayView(&code, 1),
+    appendRun(document, document.LastParagraph(), QString(QChar(code)),
               attr(0, 10, TAttr::Object, code == 1 ? object->tag : object->number));
 }
 
@@ -113,7 +114,7 @@ TEST(QmRTFWriterTest, RunsAndCharacters)
         {"empty document", [](TQmRTFText &) {}, "{}\r\n}"},
         {"Hello", [](TQmRTFText &d) { appendRun(d, first(d), "Hello", attr()); },
          "{\\plain\\f0\\fs20\\cf0 Hello}\r\n}"},
-        {"escapes", [](TQmRTFText &d) { appendRun(d, first(d), "{x}\\ caf\xE9\t1\n\x03\x7F~", attr()); },
+        {"escapes", [](TQmRTFText &d) { appendRun(d, first(d), u"{x}\\ café\t1\n\x03\x7F~"_s, attr()); },
          "{\\plain\\f0\\fs20\\cf0 \\{x\\}\\\\ caf\\'e9\\tab 1\\line \\'7f~}\r\n}"},
         {"size 0 and 12",
          [](TQmRTFText &d) {

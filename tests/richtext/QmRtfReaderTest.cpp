@@ -6,15 +6,19 @@
 #include "ReadRtf.h"
 #include "TestDocuments.h"
 
+#include <QBuffer>
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 using qm::test::paragraphTexts;
 using qm::test::readRtf;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Character {
-    char code;
+    char16_t code;
     TAttr attr;
 };
 
@@ -51,15 +55,12 @@ TEST(QmRtfReaderTest, TextBytesAndEscapes)
     struct Row {
         const char *name;
         QByteArray rtf;
-        QList<QByteArray> expected;
+        QStringList expected;
     };
     const Row rows[] = {
         {"plain text", "{\\rtf1 Hello}", {"Hello"}},
-        {"escaped character",
-         "{\\rtf1 a\\'e9b}",
-         {"a\xE9"
-          "b"}},
-        {"upper-case hexadecimal digits", "{\\rtf1 \\'C4}", {"\xC4"}},
+        {"escaped character", "{\\rtf1 a\\'e9b}", {u"aéb"_s}},
+        {"upper-case hexadecimal digits", "{\\rtf1 \\'C4}", {u"Ä"_s}},
         {"escape broken by a non-digit", "{\\rtf1 \\'4x}", {"x"}},
         {"tabs and line ends in the file are ignored", "{\\rtf1 a\tb\r\nc\n}", {"abc"}},
         {"tab and line keywords", "{\\rtf1 a\\tab b\\line c}", {"a\tb\nc"}},
@@ -67,8 +68,8 @@ TEST(QmRtfReaderTest, TextBytesAndEscapes)
         {"escaped braces and backslash", "{\\rtf1 \\{x\\}\\\\}", {"{x}\\"}},
         {"double quotes", "{\\rtf1 \\ldblquote x\\rdblquote}", {"\"x\""}},
         {"the blank after a control word is its end", "{\\rtf1 \\b  x}", {" x"}},
-        {"a backslash before a line end is ignored", "{\\rtf1 a\\\r\nb}", {"ab"}},
-        {"unknown control symbols are ignored", "{\\rtf1 a\\~b\\-c}", {"abc"}},
+        {"a backslash before a line end ends the paragraph", "{\\rtf1 a\\\r\nb}", {"a", "b"}},
+        {"unknown control symbols are ignored", "{\\rtf1 a\\|b\\:c}", {"abc"}},
         {"codes 0, 2 and 3 are never text", "{\\rtf1 a\\'00\\'02\\'03b}", {"ab"}},
         {"unknown word in a group keeps its text", "{\\rtf1 {\\unknownword text}}", {"text"}},
         {"ignorable unknown group is skipped", "{\\rtf1 {\\*\\unknownword text}after}", {"after"}},
@@ -78,7 +79,7 @@ TEST(QmRtfReaderTest, TextBytesAndEscapes)
         {"text after the document's group is not read", "{\\rtf1 in}out", {"in"}},
         {"an unbalanced closing brace ends the text", "a}b", {"a"}},
         {"text before the first group", "a{\\rtf1 b}", {"ab"}},
-        {"unicode escape keeps its replacement", "{\\rtf1 \\uc1\\u8364?5}", {"?5"}},
+        {"unicode escape replaces its fallback", "{\\rtf1 \\uc1\\u8364?5}", {u"€5"_s}},
     };
     for (const Row &row : rows) {
         TQmRTFText document;
@@ -91,7 +92,7 @@ TEST(QmRtfReaderTest, TextBytesAndEscapes)
 // after "{\*\generator ...}" would skip the rest of its group.
 TEST(QmRtfReaderTest, IgnorableFlagIsUsedUpByTheNextWord)
 {
-    const QList<QByteArray> expected = {"Hello world", "next"};
+    const QStringList expected = {"Hello world", "next"};
     TQmRTFText document;
     readRtf(document, "{\\rtf1\\ansi{\\*\\generator Riched20 10.0;}\\viewkind4\\uc1 \\pard Hello {\\*\\b}"
                       "\\lang9 world\\par\\unknown next}");
@@ -126,7 +127,7 @@ TEST(QmRtfReaderTest, CharacterAttributes)
         {"superscript after subscript wins", "\\sub\\super x", 10, 0, TAttr::Superscript, 0},
         {"no superscript or subscript", "\\super\\nosupersub x", 10, 0, 0, 0},
         {"insertion point", "\\inaut\\inspnt7 x", 10, 0, TAttr::InsertPoint, 7},
-        {"insertion point off", "\\inspnt7\\inspnt0 x", 10, 0, 0, 0},
+        {"insertion point number 0, as the writer writes it", "\\inspnt7\\inspnt0 x", 10, 0, TAttr::InsertPoint, 0},
         {"automatic text", "\\inspnt7\\inaut x", 10, 0, TAttr::Automatic, 7},
         {"plain clears everything", "\\b\\cf3\\fs40\\plain x", 0, 0, 0, 0},
         {"group restores the attribute", "\\b{\\i\\cf4 y} x", 10, 0, TAttr::Bold, 0},
@@ -171,7 +172,7 @@ TEST(QmRtfReaderTest, RtfCodeRunHeldBytes)
     for (const Row &row : rows) {
         TQmRTFText document;
         readRtf(document, "{\\rtf1 " + row.rtf);
-        EXPECT_EQ(paragraphTexts(document).join(), row.text) << row.name;
+        EXPECT_EQ(paragraphTexts(document).join(QString()), row.text) << row.name;
     }
 }
 
@@ -230,7 +231,7 @@ TEST(QmRtfReaderTest, HeaderValues)
     EXPECT_EQ(header.topMargin, 1200);
     EXPECT_EQ(header.bottomMargin, 1300);
     EXPECT_EQ(header.textWidthPixels, 654) << "the text width follows the page";
-    EXPECT_EQ(header.title, "My \xE9title");
+    EXPECT_EQ(header.title, u"My étitle"_s);
     EXPECT_EQ(header.subject, "Subj");
     EXPECT_EQ(header.comment, "Some");
 }
@@ -317,7 +318,7 @@ TEST(QmRtfReaderTest, TableRows)
     readRtf(document, "{\\rtf1{\\pard\\trowd\\trgaph57\\trleft100\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\brdrw20\\brdrcf2"
                       "\\cellx2100\\clshdng\\clcfpat3\\clcbpat4\\cellx10300\\intbl\\sb5\\sl\\sa5 a\\cell\n\r"
                       "\\intbl b\\cell\\row\n\r\\intbl c\\cell\n\r}after}");
-    QList<QByteArray> expected = {"a", "b", "c", "after"};
+    QStringList expected = {"a", "b", "c", "after"};
     ASSERT_EQ(paragraphTexts(document), expected);
     const TParagraph *a = document.FirstParagraph();
     const TParagraph *b = a->next();
@@ -347,9 +348,9 @@ TEST(QmRtfReaderTest, FootnotesAndFields)
     readRtf(document, "{\\rtf1 see{\\cs16\\super *{\\*\\footnote \\wpfnnr3 \\pard\\plain \\s15\\f4\\fs20 "
                       "{\\cs16\\super\t*} The \\'e9note.}} and {\\field{\\*\\fldinst x}{\\fldrslt #42z}}.}");
     const std::vector<Character> read = characters(document);
-    QByteArray text;
+    QString text;
     for (const Character &character : read)
-        text += character.code;
+        text += QChar(character.code);
     ASSERT_EQ(text, "see* and #42.");
     const TAttr mark = read[3].attr;
     EXPECT_EQ(mark.flags, TAttr::HyperlinkRecord | TAttr::Superscript);
@@ -357,7 +358,7 @@ TEST(QmRtfReaderTest, FootnotesAndFields)
     ASSERT_NE(footnote, nullptr);
     EXPECT_EQ(footnote->mark, '*');
     EXPECT_EQ(footnote->number, 3);
-    EXPECT_EQ(footnote->text, "The \xE9note.");
+    EXPECT_EQ(footnote->text, u"The énote."_s);
 
     EXPECT_EQ(read[9].attr.flags, TAttr::InsertPoint);
     EXPECT_EQ(read[9].attr.tag, 42);
@@ -372,7 +373,7 @@ TEST(QmRtfReaderTest, ResultCodes)
         const char *name;
         QByteArray rtf;
         int result;
-        QList<QByteArray> expected;
+        QStringList expected;
     };
     const Row rows[] = {
         {"complete document", "{\\rtf1 x}", qm::result::Success, {"x"}},
@@ -408,7 +409,7 @@ TEST(QmRtfReaderTest, HostileInputStaysBounded)
     struct Row {
         const char *name;
         QByteArray rtf;
-        QList<QByteArray> expected;
+        QStringList expected;
     };
     const QByteArray deep(200000, '{');
     const Row rows[] = {
@@ -459,7 +460,7 @@ TEST(QmRtfReaderTest, CommonWordProcessorRtf)
         "}\r\n";
     TQmRTFText document;
     EXPECT_EQ(readRtf(document, rtf), qm::result::Success);
-    const QList<QByteArray> expected = {"Title", "Price: 5?, red, italic.", "quoted  end", ""};
+    const QStringList expected = {"Title", u"Price: 5€, red, italic."_s, u"‘quoted’ — end"_s, ""};
     EXPECT_EQ(paragraphTexts(document), expected);
     const TTextHeader &header = document.Header();
     EXPECT_EQ(header.fonts[0].name, "Calibri");
@@ -484,4 +485,94 @@ TEST(QmRtfReaderTest, CommonWordProcessorRtf)
     EXPECT_EQ(italic.code, 'i');
     EXPECT_TRUE(italic.attr.has(TAttr::Italic));
     EXPECT_EQ(italic.attr.fontNumber, 1);
+}
+
+TEST(QmRtfReaderTest, TextOfOtherProgramsReadsAsWritten)
+{
+    const struct {
+        const char *name;
+        QByteArray rtf;
+        QStringList paragraphs;
+    } rows[] = {
+        {"pandoc: \\u with a fallback",
+         "{\\rtf1\\ansi{\\pard Caf\\u233? na\\u239?ve \\u8220?q\\u8221?\\par}}",
+         {u"Café naïve “q”"_s, ""}},
+        {"\\uc0: no fallback", "{\\rtf1\\uc0\\u8364 5 {\\uc2\\u8364\\'80\\'80 6}\\u8364\\'80}", {u"€5 € 6€€"_s}},
+        {"emoji as two code units", "{\\rtf1 \\u-10179?\\u-8704?!}", {u"\U0001F600!"_s}},
+        {"Windows-1250 document",
+         "{\\rtf1\\ansi\\ansicpg1250 Za\\'bf\\'f3\\'b3\\'e6 g\\'ea\\'9cl\\'b9}",
+         {u"Zażółć gęślą"_s}},
+        {"Russian font in a Western document",
+         "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}\\f1 \\'cf\\'f0\\'e8\\f0  "
+         "\\'e9}",
+         {u"При é"_s}},
+        {"Japanese in Shift-JIS",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset128 \\'82\\'6c\\'82\\'72 Mincho;}}\\f0 \\'93\\'fa\\'96\\'7b}",
+         {u"日本"_s}},
+        {"Mac Roman", "{\\rtf1\\mac Caf\\'8e}", {u"Café"_s}},
+        {"Word 2007 math properties and Google Docs cell widths",
+         "{\\rtf1{\\*\\mmathPr\\mmathFont34\\mbrkBin0}\\trowd\\clwWidth4428\\clftsWidth3\\cellx4428 A\\par}",
+         {"A", ""}},
+        {"fields keep their shown text",
+         "{\\rtf1 See {\\field{\\*\\fldinst{ HYPERLINK \"https://example.org\" }}"
+         "{\\fldrslt{\\ul Example Site}}} on {\\field{\\*\\fldinst PAGE}{\\fldrslt 12}}}",
+         {"See Example Site on 12"}},
+        {"punctuation and space symbols",
+         "{\\rtf1 didn\\rquote t \\lquote x\\rquote  a\\emdash b\\endash c\\bullet d\\~e f\\_g h\\-i}",
+         {u"didn’t ‘x’ a—b–c•d\u00A0e f\u2011g hi"_s}},
+        {"TextEdit ends paragraphs with a backslash",
+         "{\\rtf1\\cocoartf2639 one\\\ntwo\\\r\nthree}",
+         {"one", "two", "three"}},
+        {"\\bin data is skipped, also in a skipped group", "{\\rtf1 a{\\*\\blob\\bin4 }{\\}}b{\\bin2 \\}}c}", {"abc"}},
+    };
+    for (const auto &row : rows) {
+        TQmRTFText document;
+        EXPECT_EQ(readRtf(document, row.rtf), qm::result::Success) << row.name;
+        EXPECT_EQ(paragraphTexts(document), row.paragraphs) << row.name;
+    }
+}
+
+TEST(QmRtfReaderTest, FormattingOfOtherProgramsReadsAsWritten)
+{
+    TQmRTFText link;
+    readRtf(link, "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Site}} after}");
+    const std::vector<Character> linkText = characters(link);
+    EXPECT_TRUE(linkText[0].attr.has(TAttr::Hyperlink) && linkText[3].attr.has(TAttr::Hyperlink));
+    EXPECT_FALSE(linkText.back().attr.has(TAttr::Hyperlink)) << "the link ends with its field";
+
+    // Word's colour tables run past the 15 colours a document keeps.
+    QByteArray table = "{\\colortbl;\\red255\\green0\\blue0;";
+    for (int i = 2; i <= 16; ++i)
+        table += "\\red0\\green0\\blue0;";
+    table += "\\red250\\green10\\blue0;}";
+    EXPECT_EQ(lastAttr("{\\rtf1" + table + "\\cf17 x}").textColor(), 1) << "the nearest colour, red";
+    EXPECT_EQ(lastAttr("{\\rtf1" + table + "\\cf3\\cf40 x}").textColor(), 3) << "a colour the table lacks";
+
+    TQmRTFText borders;
+    readRtf(borders, "{\\rtf1\\pard\\brdrt\\brdrl\\brdrb\\brdrr Google\\par\\pard\\brdrt\\brdrs\\brdrw10 own\\par}");
+    EXPECT_FALSE(borders.FirstParagraph()->isBordered()) << "sides without a line style draw nothing";
+    const TParagraph *own = borders.FirstParagraph()->next();
+    EXPECT_TRUE(own->isBordered() && (own->borderFlags & TParagraphFormat::BorderTop)) << "what the writer writes";
+
+    TQmRTFText tabs;
+    readRtf(tabs, "{\\rtf1\\deftab360 x}");
+    EXPECT_EQ(tabs.Header().defaultTabTwips, 360);
+}
+
+TEST(QmRtfReaderTest, PngAndJpegPicturesBecomeObjects)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    TQmRTFText document;
+    readRtf(document, "{\\rtf1 a{\\pict\\pngblip\\picw3\\pich2\\picwgoal45\\pichgoal30 " + png.toHex() +
+                          "}b{\\pict\\jpegblip\\picwgoal60\\pichgoal60 ffd8ff00}c}");
+    ASSERT_EQ(document.Objects().size(), 2u);
+    EXPECT_EQ(document.Objects()[0]->graphic.bitmap().pixel(2, 1), QColor(Qt::red).rgb());
+    EXPECT_EQ(document.Objects()[0]->width, 45);
+    EXPECT_TRUE(document.Objects()[1]->graphic.isEmpty()) << "a picture that cannot be decoded keeps its place";
+    EXPECT_EQ(paragraphTexts(document), QStringList{u"a\u0002b\u0002c"_s});
 }

@@ -14,7 +14,7 @@ TEST(QmRtfStorageTest, OwnsADocumentAndCopiesIntoIt)
     TQmRTFTextIo editor;
     qm::test::appendRun(editor, editor.FirstParagraph(), "text", qm::test::attr());
     storage.SetRtfText(editor);
-    EXPECT_EQ(qm::test::paragraphTexts(storage.RtfText()), QList<QByteArray>{"text"});
+    EXPECT_EQ(qm::test::paragraphTexts(storage.RtfText()), QStringList{"text"});
     qm::test::appendRun(editor, editor.FirstParagraph(), "more", qm::test::attr());
-    EXPECT_EQ(qm::test::paragraphTexts(storage.RtfText()), QList<QByteArray>{"text"});
+    EXPECT_EQ(qm::test::paragraphTexts(storage.RtfText()), QStringList{"text"});
 }

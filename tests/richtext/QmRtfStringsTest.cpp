@@ -21,7 +21,7 @@ TEST(QmRtfStringsTest, ParagraphsAsStrings)
     strings.Insert(0, "one");
     strings.Add("four");
     strings.Insert(2, "three");
-    EXPECT_EQ(paragraphTexts(document), (QList<QByteArray>{"one", "two", "three", "four"}));
+    EXPECT_EQ(paragraphTexts(document), (QStringList{"one", "two", "three", "four"}));
     strings.Put(1, QByteArray(250, 'x'));
     EXPECT_EQ(strings.Strings(1), QByteArray(250, 'x'));
     strings.Put(1, "2");
@@ -51,6 +51,6 @@ TEST(QmRtfStringsTest, LoadingDetectsTheFormatAndKeepsTheLoadFormat)
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
     strings.LoadFromStream(&in);
-    EXPECT_EQ(paragraphTexts(document), (QList<QByteArray>{"a", "b"}));
+    EXPECT_EQ(paragraphTexts(document), (QStringList{"a", "b"}));
     EXPECT_EQ(document.LoadFormat(), FormatRTF);
 }

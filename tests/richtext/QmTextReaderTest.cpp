@@ -9,20 +9,22 @@
 #include <gtest/gtest.h>
 
 using qm::test::paragraphTexts;
+using namespace Qt::StringLiterals;
 
 TEST(QmTextReaderTest, ReadsParagraphsUpToAZeroByte)
 {
     struct Row {
         const char *name;
         QByteArray input;
-        QList<QByteArray> expected;
+        QStringList expected;
     };
     const Row rows[] = {
         {"one line", "Hello", {"Hello"}},
         {"carriage return and line feed", "one\r\ntwo\r\n", {"one", "two", ""}},
-        {"line feeds alone are ignored", "a\nb", {"ab"}},
+        {"line feeds and carriage returns alone end paragraphs too", "a\nb\rc\n\r", {"a", "b", "c", "", ""}},
         {"zero byte ends the text", QByteArray("kept\0lost", 9), {"kept"}},
-        {"Windows-1252 bytes stay", "caf\xE9\tx", {"caf\xE9\tx"}},
+        {"text that is not UTF-8 is Windows-1252", "caf\xE9\tx \x80", {u"café\tx €"_s}},
+        {"UTF-8", "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 \xF0\x9F\x98\x80", {u"Zażółć \U0001F600"_s}},
         {"empty stream", "", {""}},
     };
     for (const Row &row : rows) {

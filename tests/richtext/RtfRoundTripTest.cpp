@@ -65,18 +65,18 @@ TParagraph *addParagraph(TQmRTFText &document, const std::function<void(TParagra
 
 void appendObject(TQmRTFText &document, const TTextObject &object, quint32 flags = 0)
 {
-    const char code = object.tag != 0 ? '\1' : '\2';
-    appendRun(document, document.LastParagraph(), QByteArrayView(&code, 1),
+    const QChar code = object.tag != 0 ? u'\1' : u'\2';
+    appendRun(document, document.LastParagraph(), QString(code),
               attr(0, 10, TAttr::Object | flags, object.tag != 0 ? object.tag : object.number));
 }
 
-void appendFootnote(TQmRTFText &document, char mark, quint16 number, const QByteArray &text)
+void appendFootnote(TQmRTFText &document, char16_t mark, quint16 number, const QString &text)
 {
     THyperlinkRecord &record = document.NewHyperlinkRecord();
     record.mark = mark;
     record.number = number;
     record.text = text;
-    appendRun(document, document.LastParagraph(), QByteArrayView(&mark, 1),
+    appendRun(document, document.LastParagraph(), QString(QChar(mark)),
               attr(1, 8, TAttr::HyperlinkRecord | TAttr::Superscript, record.key));
 }
 
@@ -428,4 +428,34 @@ TEST(RtfRoundTripTest, BordersAndShadingAcrossParagraphs)
         readBack(read, written);
         EXPECT_EQ(writeRtf(read), written) << row.name << ": " << firstDifference(written, writeRtf(read));
     }
+}
+
+TEST(RtfRoundTripTest, UnicodeTextSurvivesWithTheSameBytes)
+{
+    TQmRTFText document;
+    document.GetFontNr(QStringLiteral("Arial"));
+    document.GetFontNr(QString::fromUtf8("ＭＳ 明朝"));
+    document.Header().title = QString::fromUtf8("Kalendarz – Καλημέρα");
+    const QStringList texts = {
+        QString::fromUtf8("Zażółć gęślą jaźń"), QString::fromUtf8("Καλημέρα κόσμε"), QString::fromUtf8("Привет, мир"),
+        QString::fromUtf8("日本語のテキスト"),  QString::fromUtf8("Party 🎉 time"),   QString::fromUtf8("Café {x}"),
+    };
+    TParagraph *paragraph = document.FirstParagraph();
+    for (const QString &text : texts) {
+        if (!paragraph->isEmpty())
+            paragraph = addParagraph(document);
+        appendRun(document, paragraph, text, attr(text.startsWith(u'日') ? 1 : 0));
+    }
+
+    const QByteArray first = writeRtf(document);
+    EXPECT_TRUE(first.contains("Za\\u380z\\'f3\\u322?")) << "older readers show a near letter or a question mark";
+    EXPECT_TRUE(first.contains("\\u-10180?\\u-8311?")) << "outside the BMP, each surrogate is written";
+    EXPECT_FALSE(first.contains("\\uc")) << "one fallback byte is RTF's default";
+    TQmRTFText again;
+    readBack(again, first);
+    EXPECT_EQ(qm::test::paragraphTexts(again), texts);
+    EXPECT_EQ(again.Header().fonts[1].name, QString::fromUtf8("ＭＳ 明朝"));
+    EXPECT_EQ(again.Header().title, document.Header().title);
+    const QByteArray second = writeRtf(again);
+    EXPECT_EQ(second, first) << firstDifference(first, second);
 }

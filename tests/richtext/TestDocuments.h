@@ -2,7 +2,8 @@
 
 #include "richtext/QmRTFText.h"
 
-#include <QByteArray>
+#include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -22,34 +23,31 @@ inline TAttr attr(quint8 font = 0, quint8 size = 10, quint32 flags = 0, quint16 
 
 /// Appends `text` with `attribute` to the last line of `paragraph`, starting
 /// new lines as the readers do.
-inline void appendRun(TQmRTFText &document, TParagraph *paragraph, QByteArrayView text, const TAttr &attribute)
+inline void appendRun(TQmRTFText &document, TParagraph *paragraph, const QString &text, const TAttr &attribute)
 {
     TTextLine *line = document.GetLastLine(paragraph);
-    for (char character : text)
-        line = document.AppendCharacter(paragraph, line, character, attribute, 60);
+    for (const QChar character : text)
+        line = document.AppendCharacter(paragraph, line, character.unicode(), attribute, 60);
 }
 
 /// The characters of `paragraph`, all lines joined.
-inline QByteArray paragraphText(const TParagraph *paragraph)
+inline QString paragraphText(const TParagraph *paragraph)
 {
-    QByteArray text;
-    for (const TTextLine *line = paragraph->firstLine(); line; line = line->next())
-        text += line->chars();
-    return text;
+    return paragraph->text();
 }
 
 /// Every character of `document` with its attribute, paragraph by paragraph:
 /// what two documents must agree on to hold the same text, however their
 /// paragraphs are broken into lines.
-inline std::vector<std::pair<char, TAttr>> characters(const TQmRTFText &document)
+inline std::vector<std::pair<char16_t, TAttr>> characters(const TQmRTFText &document)
 {
-    std::vector<std::pair<char, TAttr>> result;
+    std::vector<std::pair<char16_t, TAttr>> result;
     for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next()) {
         for (const TTextLine *line = paragraph->firstLine(); line; line = line->next()) {
             for (int i = 0; i < line->length; ++i)
                 result.emplace_back(line->text()[i], line->attributes() ? line->attributes()[i] : TAttr());
         }
-        result.emplace_back('\n', TAttr());
+        result.emplace_back(u'\n', TAttr());
     }
     return result;
 }
@@ -64,9 +62,9 @@ inline std::vector<TParagraphFormat> paragraphFormats(const TQmRTFText &document
 }
 
 /// The text of every paragraph.
-inline QList<QByteArray> paragraphTexts(const TQmRTFText &document)
+inline QStringList paragraphTexts(const TQmRTFText &document)
 {
-    QList<QByteArray> texts;
+    QStringList texts;
     for (const TParagraph *paragraph = document.FirstParagraph(); paragraph; paragraph = paragraph->next())
         texts.append(paragraphText(paragraph));
     return texts;
