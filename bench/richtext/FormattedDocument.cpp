@@ -57,7 +57,8 @@ void fillFormattedDocument(TQmRTFText &document, qint64 rtfBytes)
             for (int word = 0; word < words; ++word) {
                 const QByteArray text = QByteArray(Words[random.next(int(Words.size()))]) + ' ';
                 for (char character : text) {
-                    TTextLine *target = document.AppendCharacter(paragraph, line, character, attr, 60);
+                    TTextLine *target =
+                        document.AppendCharacter(paragraph, line, char16_t(quint8(character)), attr, 60);
                     if (target != line)
                         written += RunOverhead; // every line starts a run of its own
                     line = target;

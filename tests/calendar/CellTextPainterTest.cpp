@@ -277,3 +277,37 @@ TEST(CellText, PrintingPutsTheTextOnPaper)
 }
 
 } // namespace
+
+TEST(CellText, ALongTextPaintsAsItsStartDoes)
+{
+    // A text of a million characters whose first 10,000 are hidden: the
+    // start copied first shows nothing, so the painter must take more.
+    const auto fill = [](TQmRTFTextIo &document, int words) {
+        document.Clear();
+        document.Header().fonts[0].name = "Arial";
+        TAttr hidden;
+        hidden.flags = TAttr::Hidden;
+        TParagraph *paragraph = document.FirstParagraph();
+        const std::u16string hiddenText(10000, u'h');
+        TTextLine *line = document.AppendCharacters(paragraph, paragraph->firstLine(), hiddenText.data(), nullptr,
+                                                    hidden, int(hiddenText.size()), 100);
+        for (int i = 0; i < words; ++i)
+            line = document.AppendCharacters(paragraph, line, u"word ", nullptr, TAttr(), 5, 100);
+    };
+    const auto paint = [](const TQmRTFTextIo &document) {
+        CellTextPainter painter;
+        QImage page(120, 120, QImage::Format_RGB32);
+        page.fill(Qt::yellow);
+        QPainter canvas(&page);
+        painter.paintOnScreen(canvas, document, TRect{10, 10, 110, 110}, 100, 96,
+                              CellTextPainter::Options::SetForMonthGrid);
+        return page;
+    };
+    TQmRTFTextIo whole;
+    fill(whole, 200000);
+    TQmRTFTextIo start;
+    fill(start, 100);
+    const QImage painted = paint(whole);
+    EXPECT_GT(pixelsNotOf(painted, QRect(10, 10, 100, 100), Qt::white), 0);
+    EXPECT_EQ(painted, paint(start));
+}

@@ -2,6 +2,7 @@
 
 #include "ErrorText.h"
 #include "PaintTestDocuments.h"
+#include "ReadRtf.h"
 
 #include <QPainter>
 
@@ -507,3 +508,28 @@ TEST(QmRTFTextPaint, ApplyAttrRemeasuresTheSelectionAndSetsTheCurrentAttribute)
 }
 
 } // namespace
+
+TEST(QmRTFTextPaintTest, HostileRowsAndPicturesLayOut)
+{
+    // A row of 100,000 cells that never ends: each cell follows the one before.
+    QByteArray row = "{\\rtf1\\trowd\\cellx2000\\cellx4000\\intbl ";
+    for (int i = 0; i < 100000; ++i)
+        row += "x\\cell ";
+    TQmRTFTextPaint cells;
+    ASSERT_EQ(qm::test::readRtf(cells, row + '}'), 0);
+    cells.SetLayoutWidth(400);
+    cells.UpdateLayout();
+    const TParagraph *first = cells.FirstParagraph();
+    EXPECT_EQ(cells.ParagraphCount(), 100001);
+    EXPECT_LT(first->firstLine()->left, first->next()->firstLine()->left)
+        << "the second cell stands right of the first";
+
+    // 20,000 linked pictures, each name twice: one object per name.
+    QByteArray pictures = "{\\rtf1 ";
+    for (int i = 0; i < 40000; ++i)
+        pictures += "{\\*\\picfile \"p" + QByteArray::number(i % 20000) + ".bmp\"}";
+    TQmRTFTextPaint linked;
+    ASSERT_EQ(qm::test::readRtf(linked, pictures + '}'), 0);
+    EXPECT_EQ(linked.Objects().size(), 20000u);
+    EXPECT_EQ(linked.FindObjectByFileName("P19999.BMP"), linked.Objects().back().get());
+}

@@ -419,3 +419,32 @@ TEST(QmRTFTextTest, HyperlinkRecordKeys)
     document.Clear();
     EXPECT_EQ(document.FindHyperlinkRecord(1), nullptr);
 }
+
+TEST(QmRTFTextTest, UnicodeTextIsInsertedAndDeletedAtPlaces)
+{
+    TQmRTFText document;
+    TParagraph *first = document.FirstParagraph();
+    TTextPosition at{first, first->firstLine(), 0};
+    at = document.InsertText(at, u"Zażółć 😀 ok", TAttr());
+    EXPECT_EQ(first->text(), QStringView(u"Zażółć 😀 ok"));
+    EXPECT_EQ(at.index, 12) << "after the text; the emoji is two code units";
+
+    // A place inside the surrogate pair of the emoji stands for the place before it.
+    const TTextPosition insidePair{first, first->firstLine(), 8};
+    document.InsertText(insidePair, u"→", TAttr());
+    EXPECT_EQ(first->text(), QStringView(u"Zażółć →😀 ok"));
+    document.DeleteText(insidePair, TTextPosition{first, first->firstLine(), 9});
+    EXPECT_EQ(first->text(), QStringView(u"Zażółć  ok")) << "deleting half a pair deletes the pair";
+
+    // A text longer than a line goes on in new lines; deleting across paragraphs joins them.
+    const std::u16string longText(TQmRTFText::MaxLineCapacity + 50, u'ą');
+    document.InsertText({first, first->firstLine(), 0}, longText, TAttr());
+    EXPECT_GT(first->lineCount(), 1);
+    EXPECT_EQ(first->characterCount(), int(longText.size()) + 10);
+    TParagraph *second = document.NewParagraph(first, 20);
+    document.InsertText({second, second->firstLine(), 0}, u"next", TAttr());
+    const TTextPosition joined = document.DeleteText({first, first->firstLine(), 0}, {second, second->firstLine(), 2});
+    EXPECT_EQ(document.ParagraphCount(), 1);
+    EXPECT_EQ(first->text(), QStringView(u"xt"));
+    EXPECT_EQ(joined.index, 0);
+}
