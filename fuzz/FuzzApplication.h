@@ -33,7 +33,9 @@ inline void letCachesShrink()
 
 /// Fontconfig's patterns belong to Qt's font database, which lives as long as
 /// the application above and is never torn down; they are not leaks of a run.
-extern "C" inline const char *__lsan_default_suppressions()
+/// Defined here, not inline: the sanitizer looks the function up by name, and
+/// each fuzz target is one file that includes this header once.
+extern "C" const char *__lsan_default_suppressions()
 {
     return "leak:libfontconfig.so\n";
 }

@@ -13,6 +13,9 @@ int runRtf2Txt(const QStringList &arguments, CliIo &io)
         throw UsageError(QStringLiteral("rtf2txt takes one file: rtf2txt IN"));
     const QString &path = arguments.first();
     TQmRTFTextIo document;
+    // Only the characters are printed: read without the attribute of each
+    // one, which would take eight times the memory of the text.
+    document.SetMemoryFormat(fmPlainText);
     loadTextDocument(document, path);
 
     const std::optional<QString> text = documentText(document);

@@ -143,7 +143,7 @@ TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
         calendar.SetMainCalYear(2030);
         calendar.SetHeadersBorder(cbTop);
         TQmRtfStrings(calendar.Cells(2).RtfText()).Add("Dentist");
-        TQmRtfStrings(calendar.Cells(2).RtfText()).Add("caf\xe9 at 10");
+        TQmRtfStrings(calendar.Cells(2).RtfText()).Add(QStringLiteral("caf\u00e9 at 10"));
     };
     const QString document = save("week.QMF", week);
     const QString styleSheet = save("week.qms", week);

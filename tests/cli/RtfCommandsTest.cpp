@@ -55,7 +55,10 @@ TEST_F(RtfCommands, Rtf2TxtPrintsTheTextInUtf8)
          QString::fromUtf8("caf\u00e9\tx\ny\ntwo\n")},
         {"ANSI text in Windows-1252", "one\r\n\x80 two\r\n", QString::fromUtf8("one\n\u20ac two\n\n")},
         {"Unicode RTF", "{\\rtf1 \\u1055?\\u1088?\\u-10179?\\u-8704?}", QString::fromUtf8("Пр😀\n")},
-        {"UTF-8 text with line feeds", "Zaj\xc4\x99cia\n\xce\xb1", QString::fromUtf8("Zajęcia\nα\n")},
+        {"UTF-8 text with line feeds",
+         "Zaj\xc4\x99"
+         "cia\n\xce\xb1",
+         QString::fromUtf8("Zajęcia\nα\n")},
         {"HTML is shown as its text", "<b>bold</b>", "<b>bold</b>\n"},
         {"an empty file is one empty paragraph", "", "\n"},
     };

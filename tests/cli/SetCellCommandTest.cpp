@@ -36,7 +36,10 @@ TEST_F(SetCellCommand, PlainTextRtfOrNothingReplacesTheCell)
         QStringList paragraphs;
     } rows[] = {
         {"plain.txt", "Lunch\r\nwith Ann", {"Lunch", "with Ann"}},
-        {"linux.txt", "Zaj\xc4\x99cia\nz Ann\xc4\x85\n\n", {u"Zajęcia"_s, u"z Anną"_s, "", ""}},
+        {"linux.txt",
+         "Zaj\xc4\x99"
+         "cia\nz Ann\xc4\x85\n\n",
+         {u"Zajęcia"_s, u"z Anną"_s, "", ""}},
         {"mac.txt", "Caf\xe9\rTee", {u"Café"_s, "Tee"}},
         {"formatted.rtf", "\n{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Call {\\b Bob}\\par}", {"Call Bob", ""}},
         {"empty.txt", "", {}},
