@@ -250,7 +250,7 @@ TEST(QmRTFTextTest, AppendingManyCharactersFillsLinesLikeOneByOne)
         attributes.push_back(attrWith(quint8(i % 3), 10));
     }
     TTextLine *line = byCharacter.FirstParagraph()->firstLine();
-    for (int i = 0; i < text.size(); ++i)
+    for (size_t i = 0; i < text.size(); ++i)
         line = byCharacter.AppendCharacter(byCharacter.FirstParagraph(), line, text[i], attributes[i], 60);
     atOnce.AppendCharacters(atOnce.FirstParagraph(), atOnce.FirstParagraph()->firstLine(), text.data(),
                             attributes.data(), TAttr(), int(text.size()), 60);

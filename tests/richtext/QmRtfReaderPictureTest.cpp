@@ -17,7 +17,7 @@ namespace {
 
 /// The placeholder characters of the first paragraph and their objects.
 struct Placeholder {
-    char code;
+    char16_t code;
     const TTextObject *object;
 };
 std::vector<Placeholder> placeholders(const TQmRTFText &document)
