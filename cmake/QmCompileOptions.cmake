@@ -18,16 +18,27 @@ if(QM_SANITIZE)
 endif()
 
 # Fails the configuration when an engine library links a widget module.
-function(qm_check_engine_targets)
+# Fails the configuration when one of `targets` links a library matching `pattern`.
+function(qm_forbid_links pattern reason)
   foreach(target IN LISTS ARGN)
     if(NOT TARGET ${target})
       continue()
     endif()
     get_target_property(libraries ${target} LINK_LIBRARIES)
     foreach(library IN LISTS libraries)
-      if(library MATCHES "Widgets|PrintSupport|qm_controls|qm_dialogs|qm_app")
-        message(FATAL_ERROR "${target} is engine code and must not link ${library}")
+      if(library MATCHES "${pattern}")
+        message(FATAL_ERROR "${target} ${reason} and must not link ${library}")
       endif()
     endforeach()
   endforeach()
+endfunction()
+
+function(qm_check_engine_targets)
+  qm_forbid_links("Widgets|PrintSupport|qm_printing|qm_controls|qm_dialogs|qm_app" "is engine code" ${ARGN})
+endfunction()
+
+# The batch tool prints through Qt's printer, which lives beside the widgets,
+# but it never opens a window.
+function(qm_check_windowless_targets)
+  qm_forbid_links("Widgets|qm_controls|qm_dialogs|qm_app" "has no window" ${ARGN})
 endfunction()

@@ -9,10 +9,10 @@
 #include "controls/CalendarPanel.h"
 #include "controls/FormPlacement.h"
 #include "controls/MRUFileList.h"
-#include "controls/Printers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/QmError.h"
+#include "printing/Printers.h"
 
 #include <QAction>
 #include <QApplication>

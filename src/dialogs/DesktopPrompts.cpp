@@ -7,6 +7,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace {
@@ -141,4 +145,24 @@ std::optional<TColor> DesktopPrompts::chooseColor(qm::ColorRequest &request)
     if (!confirmed)
         return std::nullopt;
     return qm::fromQColor(dialog.selectedColor());
+}
+
+bool DesktopPrompts::runPrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DesktopPrompts::runPrinterSetupDialog(QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopPrompts::showPrintPreview(QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, dialogParent());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    dialog.exec();
 }

@@ -3,8 +3,8 @@
 #include "platform/Prompts.h"
 
 /// The program's questions and dialogs on the desktop: message boxes for
-/// questions and messages, Qt's file and colour dialogs, and the program's
-/// font dialog with its colour choice. Each dialog is modal to the window the
+/// questions and messages, Qt's file, colour and printing dialogs, and the
+/// program's font dialog with its colour choice. Each dialog is modal to the window the
 /// user is working in. The program installs one at start-up.
 class DesktopPrompts final : public qm::Prompts
 {
@@ -16,6 +16,9 @@ public:
     QString getSaveFileName(const qm::FileDialogRequest &request) override;
     bool chooseFont(qm::FontDescription &font) override;
     std::optional<TColor> chooseColor(qm::ColorRequest &request) override;
+    bool runPrintDialog(QPrinter &printer) override;
+    bool runPrinterSetupDialog(QPrinter &printer) override;
+    void showPrintPreview(QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
 
     /// A Qt filter whose patterns match either case, as the program's own
     /// extension checks do ("Calendar File (*.QMF)" also lists "*.qmf").

@@ -16,6 +16,9 @@ public:
     QString getSaveFileName(const FileDialogRequest &) override { return {}; }
     bool chooseFont(FontDescription &) override { return false; }
     std::optional<TColor> chooseColor(ColorRequest &) override { return std::nullopt; }
+    bool runPrintDialog(QPrinter &) override { return false; }
+    bool runPrinterSetupDialog(QPrinter &) override { return false; }
+    void showPrintPreview(QPrinter &, const std::function<void(QPrinter &)> &) override {}
 
 private:
     static void report(const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QPrinter;
 
 namespace qm {
 
@@ -53,6 +56,15 @@ public:
     /// Lets the user pick a colour; nothing when cancelled. Custom colours may
     /// be changed by the dialog in either case.
     virtual std::optional<TColor> chooseColor(ColorRequest &request) = 0;
+
+    /// The print dialog on `printer`; false when cancelled. What the user
+    /// chose in it stays on the printer.
+    virtual bool runPrintDialog(QPrinter &printer) = 0;
+    /// The printer set-up dialog on `printer`; false when cancelled.
+    virtual bool runPrinterSetupDialog(QPrinter &printer) = 0;
+    /// Shows the pages that `paint` draws on `printer`, from where the user
+    /// may print them through `paint` again.
+    virtual void showPrintPreview(QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
 
     /// The prompts in use. Before any are installed, questions are answered
     /// No, dialogs are cancelled and messages go to the standard error.

@@ -4,10 +4,10 @@
 
 #include "calendar/CalendarModel.h"
 #include "controls/CalendarPanel.h"
-#include "controls/Printers.h"
 #include "platform/Environment.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
+#include "support/FakePrinters.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedPrompts.h"
 
@@ -22,14 +22,6 @@
 
 namespace qm::test {
 
-/// Printers the test installs and answers for.
-struct FakePrinters final : Printers {
-    bool installed = true;
-    bool hasDefault = true;
-    bool hasInstalledPrinters() override { return installed; }
-    bool hasDefaultPrinter() override { return hasDefault; }
-};
-
 /// A main window in a program folder of its own, with scripted prompts and
 /// printers that the test controls.
 class MainWindowFixture : public testing::Test
@@ -38,6 +30,7 @@ protected:
     void SetUp() override
     {
         Environment::pinProgramFolder(folder() + u'/');
+        m_printers.outputFolder = folder();
         Printers::install(&m_printers);
     }
 

@@ -13,6 +13,7 @@ ScriptedPrompts::~ScriptedPrompts()
 {
     Prompts::install(nullptr);
     EXPECT_TRUE(m_answers.isEmpty()) << m_answers.size() << " scripted answers were never asked for";
+    EXPECT_TRUE(m_printerDialogs.isEmpty()) << m_printerDialogs.size() << " printer dialogs were never opened";
 }
 
 QString ScriptedPrompts::takeAnswer(const QString &what)
@@ -27,6 +28,11 @@ QString ScriptedPrompts::takeAnswer(const QString &what)
 void ScriptedPrompts::answerFont(std::function<void(FontDescription &)> change)
 {
     m_fontChanges.enqueue(std::move(change));
+}
+
+void ScriptedPrompts::answerPrinterDialog(bool confirm, std::function<void(QPrinter &)> look)
+{
+    m_printerDialogs.enqueue({confirm, std::move(look)});
 }
 
 void ScriptedPrompts::answerColor(TColor color)
@@ -91,6 +97,35 @@ std::optional<TColor> ScriptedPrompts::chooseColor(ColorRequest &request)
     if (m_colors.isEmpty())
         return std::nullopt;
     return m_colors.dequeue();
+}
+
+bool ScriptedPrompts::takePrinterDialogAnswer(const QString &kind, QPrinter &printer)
+{
+    m_asked.append({kind, QString(), QString(), {}});
+    if (m_printerDialogs.isEmpty()) {
+        ADD_FAILURE() << "unexpected " << qPrintable(kind) << " dialog";
+        return false;
+    }
+    const PrinterDialogAnswer answer = m_printerDialogs.dequeue();
+    if (answer.look)
+        answer.look(printer);
+    return answer.confirm;
+}
+
+bool ScriptedPrompts::runPrintDialog(QPrinter &printer)
+{
+    return takePrinterDialogAnswer(QStringLiteral("print"), printer);
+}
+
+bool ScriptedPrompts::runPrinterSetupDialog(QPrinter &printer)
+{
+    return takePrinterDialogAnswer(QStringLiteral("printer setup"), printer);
+}
+
+void ScriptedPrompts::showPrintPreview(QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    m_asked.append({QStringLiteral("preview"), QString(), QString(), {}});
+    paint(printer);
 }
 
 } // namespace qm::test

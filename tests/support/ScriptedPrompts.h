@@ -17,7 +17,8 @@ class ScriptedPrompts final : public Prompts
 {
 public:
     struct Asked {
-        QString kind; // "question", "information", "error", "open", "save", "font", "color"
+        QString kind; // "question", "information", "error", "open", "save", "font", "color", "print",
+                      // "printer setup", "preview"
         QString text; // message text, or the dialog's title
         QString caption;
         FileDialogRequest fileRequest;
@@ -37,6 +38,9 @@ public:
     void answerFont(std::function<void(FontDescription &)> change);
     /// The next colour dialog confirms `color`.
     void answerColor(TColor color);
+    /// The next print or printer set-up dialog is confirmed (`confirm`) or
+    /// cancelled; `look` sees the printer the dialog was opened on.
+    void answerPrinterDialog(bool confirm, std::function<void(QPrinter &)> look = {});
     /// The next colour dialog, confirmed or cancelled, leaves these custom colours.
     void changeCustomColors(const QStringList &colors) { m_customColors = colors; }
     const QList<Asked> &asked() const { return m_asked; }
@@ -50,13 +54,24 @@ public:
     QString getSaveFileName(const FileDialogRequest &request) override;
     bool chooseFont(FontDescription &font) override;
     std::optional<TColor> chooseColor(ColorRequest &request) override;
+    bool runPrintDialog(QPrinter &printer) override;
+    bool runPrinterSetupDialog(QPrinter &printer) override;
+    /// Paints the preview once, as a preview window does when it opens.
+    void showPrintPreview(QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
 
 private:
     QString takeAnswer(const QString &what);
+    bool takePrinterDialogAnswer(const QString &kind, QPrinter &printer);
+
+    struct PrinterDialogAnswer {
+        bool confirm;
+        std::function<void(QPrinter &)> look;
+    };
 
     QQueue<QString> m_answers;
     QQueue<std::function<void(FontDescription &)>> m_fontChanges;
     QQueue<TColor> m_colors;
+    QQueue<PrinterDialogAnswer> m_printerDialogs;
     std::optional<QStringList> m_customColors;
     QList<Asked> m_asked;
 };

@@ -1,7 +1,8 @@
-#include "Printers.h"
+#include "printing/Printers.h"
 
 #include "platform/Prompts.h"
 
+#include <QPrinter>
 #include <QPrinterInfo>
 
 namespace qm {
@@ -12,6 +13,20 @@ class DesktopPrinters final : public Printers
 public:
     bool hasInstalledPrinters() override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
     bool hasDefaultPrinter() override { return !QPrinterInfo::defaultPrinterName().isEmpty(); }
+    bool hasPrinter(const QString &name) override { return QPrinterInfo::availablePrinterNames().contains(name); }
+
+    std::unique_ptr<QPrinter> createPrinter(const QString &name) override
+    {
+        const QPrinterInfo printer = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
+        return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+    }
+
+    QMarginsF unprintableMargins(const QPrinter &printer) override
+    {
+        QPageLayout layout = printer.pageLayout();
+        layout.setUnits(QPageLayout::Point);
+        return layout.minimumMargins();
+    }
 };
 
 Printers *&installed()

@@ -1,17 +1,13 @@
-#include "controls/Printers.h"
+#include "printing/Printers.h"
 
+#include "support/FakePrinters.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct FakePrinters final : qm::Printers {
-    bool installed = true;
-    bool hasDefault = true;
-    bool hasInstalledPrinters() override { return installed; }
-    bool hasDefaultPrinter() override { return hasDefault; }
-};
+using qm::test::FakePrinters;
 
 TEST(Printers, CheckSaysWhyPrintingIsUnavailable)
 {

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
 namespace qm {
 
 /// What the program asks the printing system about its printers. The
-/// desktop's printers answer unless another query is installed (tests
-/// install one that says "no printers" or "no default printer").
+/// desktop's printers (CUPS, through Qt) answer unless another query is
+/// installed: tests install printers that write PDF files and whose
+/// unprintable border they choose.
 class Printers
 {
 public:
@@ -12,6 +20,13 @@ public:
 
     virtual bool hasInstalledPrinters() = 0;
     virtual bool hasDefaultPrinter() = 0;
+    virtual bool hasPrinter(const QString &name) = 0;
+    /// A printer object for the printer `name`, or for the default printer
+    /// when `name` is empty, printing at the printer's high resolution.
+    virtual std::unique_ptr<QPrinter> createPrinter(const QString &name) = 0;
+    /// The border of the printer's current paper, in points, that the
+    /// printer cannot print on.
+    virtual QMarginsF unprintableMargins(const QPrinter &printer) = 0;
 
     /// The query in use.
     static Printers &instance();
