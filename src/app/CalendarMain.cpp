@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -174,12 +175,17 @@ void TCalendarMain::SetButtons()
     m_mnuSaveAs->setEnabled(shown);
     m_mnuProperties->setEnabled(shown);
     m_propertiesButton->setEnabled(shown);
-    m_printbutton->setEnabled(shown && m_printerAvailable);
+    m_mnuPrintSetup->setEnabled(shown);
+    m_mnuPrintCalendar->setEnabled(shown && m_printerAvailable);
+    m_printbutton->setEnabled(m_mnuPrintCalendar->isEnabled());
+    m_mnuPrintPreview->setEnabled(m_mnuPrintCalendar->isEnabled());
     m_mnuCancelChanges->setEnabled(shown && hasFile);
     m_zoomMinusButton->setEnabled(shown);
     m_zoomPlusButton->setEnabled(shown);
     m_savebutton->setVisible(m_saveNeeded);
     m_cancelButton->setVisible(m_saveNeeded && hasFile);
+    m_mnuSaveAsBitmap->setEnabled(shown);
+    m_mnuExportPdf->setEnabled(shown);
     m_startMessage->setVisible(!shown && !m_activatePending);
 }
 

@@ -4,10 +4,14 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
 class CalendarModel;
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolButton;
 class TCalendarPanel;
 class TMRUFileList;
@@ -97,6 +101,27 @@ public:
     void mnuShowHintClick();
     void Contents1Click();
     void About1Click();
+
+    // Printing and export (CalendarMainPrinting.cpp).
+    /// Prints the calendar after the print dialog and the margin check.
+    void mnuPrintCalendarClick();
+    void PrintbuttonClick();
+    /// The printer set-up dialog, then the printers are checked again.
+    void mnuPrintSetupClick();
+    /// The print preview of what the print command sends, after the same margin check.
+    void mnuPrintPreviewClick();
+    /// Writes the calendar at its on-screen size as a BMP file, or as a PNG
+    /// file when the chosen name ends in .png.
+    void mnuSaveAsBitmapClick();
+    /// Writes the calendar's page as a PDF file.
+    void mnuExportPdfClick();
+    /// Checks the calendar's margins against the printer's printable area
+    /// and offers to widen those outside it. True when printing may go on
+    /// without asking further.
+    bool CheckPrinterMargins();
+    /// The printer the print commands use, made for the default printer on
+    /// first use; the dialogs' choices stay on it.
+    QPrinter &Printer();
     /// Another start of the program handed over `fileName` (empty: it only
     /// asked this window to come forward).
     void HandOver(const QString &fileName);
@@ -107,6 +132,11 @@ public:
     QAction *mnuCancelChanges() const { return m_mnuCancelChanges; }
     QAction *mnuProperties() const { return m_mnuProperties; }
     QAction *mnuShowHint() const { return m_mnuShowHint; }
+    QAction *mnuSaveAsBitmap() const { return m_mnuSaveAsBitmap; }
+    QAction *mnuExportPdf() const { return m_mnuExportPdf; }
+    QAction *mnuPrintCalendar() const { return m_mnuPrintCalendar; }
+    QAction *mnuPrintPreview() const { return m_mnuPrintPreview; }
+    QAction *mnuPrintSetup() const { return m_mnuPrintSetup; }
     QMenu *FileMenu() const { return m_fileMenu; }
     QToolButton *ZoomPlusButton() const { return m_zoomPlusButton; }
     QToolButton *ZoomMinusButton() const { return m_zoomMinusButton; }
@@ -154,6 +184,28 @@ private:
     /// The document file itself (CalendarMainDocument.cpp). Both throw on failure.
     void readCalendarDocument(const QString &fileName);
     void writeCalendarDocument(const QString &fileName);
+    /// The month and year of the calendar as untitled files are named ("Dec1997").
+    QString calendarDateName() const;
+
+    // Printing and export (CalendarMainPrinting.cpp).
+    /// The margin check, and when it fails the question whether to print anyway.
+    bool mayPrint();
+    /// Prints on `printer` under the busy cursor; a failure is shown.
+    void printNow(QPrinter &printer);
+    /// The file name an export proposes: the document's name, or the
+    /// calendar's month and year, with `suffix`.
+    QString proposedExportName(const QString &suffix) const;
+    /// Asks for the file in a save dialog titled `title` that proposes the
+    /// name with `suffix`, then writes it with `write` under the busy cursor;
+    /// a failure is shown.
+    void exportTo(const QString &title, const QString &suffix, const QString &filter,
+                  const std::function<void(const QString &)> &write);
+    // The cell editor's part in printing and export. Printing stores the
+    // edited text and hides the editor through DoSaveRichtext, then reopens
+    // it when it had the focus; exports store the text and leave the editor open.
+    bool editorHasFocus() const;
+    void reopenEditorAfterPrinting();
+    void storeEditedCellText();
 
     // State.
     QString m_currentFileName;
@@ -190,4 +242,10 @@ private:
     QAction *m_mnuCancelChanges = nullptr;
     QAction *m_mnuProperties = nullptr;
     QAction *m_mnuShowHint = nullptr;
+    QAction *m_mnuSaveAsBitmap = nullptr;
+    QAction *m_mnuExportPdf = nullptr;
+    QAction *m_mnuPrintCalendar = nullptr;
+    QAction *m_mnuPrintPreview = nullptr;
+    QAction *m_mnuPrintSetup = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -171,8 +171,7 @@ bool TCalendarMain::mnuSaveAsClick()
     if (!m_currentFileName.isEmpty())
         request.fileName = QFileInfo(m_currentFileName).fileName();
     else
-        request.fileName = calendar().GetMonthName(calendar().MainCalMonth()).left(3) +
-                           QString::number(calendar().MainCalYear()) + QStringLiteral(".QMF");
+        request.fileName = calendarDateName() + QStringLiteral(".QMF");
     const QString fileName = prompts().getSaveFileName(request);
     bool saved = false;
     if (!fileName.isEmpty() && SaveCalendarFile(fileName)) {
@@ -183,6 +182,11 @@ bool TCalendarMain::mnuSaveAsClick()
     }
     SetButtons();
     return saved;
+}
+
+QString TCalendarMain::calendarDateName() const
+{
+    return calendar().GetMonthName(calendar().MainCalMonth()).left(3) + QString::number(calendar().MainCalYear());
 }
 
 void TCalendarMain::saveRecentFiles()

@@ -116,10 +116,9 @@ QWidget *TCalendarMain::createIconPanel()
         createSpeedButton(panel3, QRect(1, 26, 24, 21), QStringLiteral("Set/change Properties for the calendar"));
     m_propertiesButton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::Properties));
     connect(m_propertiesButton, &QToolButton::clicked, this, &TCalendarMain::PropertiesButtonClick);
-    // The print command is not part of the program yet; its button stays hidden until then.
     m_printbutton = createSpeedButton(panel3, QRect(28, 26, 24, 21), QStringLiteral("Print the calendar"));
     m_printbutton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::Print));
-    m_printbutton->hide();
+    connect(m_printbutton, &QToolButton::clicked, this, &TCalendarMain::PrintbuttonClick);
 
     const auto captionButton = [this, panel3](const QRect &geometry, const QString &caption, const QColor &color,
                                               const QString &hint) {
@@ -155,10 +154,20 @@ void TCalendarMain::createMenus()
     m_mnuSave = m_fileMenu->addAction(QStringLiteral("&Save "), this, &TCalendarMain::mnuSaveClick);
     m_mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_mnuSaveAs = m_fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { mnuSaveAsClick(); });
+    m_mnuSaveAsBitmap =
+        m_fileMenu->addAction(QStringLiteral("Save As &Bitmap "), this, &TCalendarMain::mnuSaveAsBitmapClick);
+    m_mnuExportPdf =
+        m_fileMenu->addAction(QStringLiteral("Export as &PDF..."), this, &TCalendarMain::mnuExportPdfClick);
     m_fileMenu->addSeparator();
     m_mnuProperties = m_fileMenu->addAction(QStringLiteral("&Properties"), this, &TCalendarMain::mnuPropertiesClick);
     m_mnuCancelChanges =
         m_fileMenu->addAction(QStringLiteral("&Cancel Changes"), this, &TCalendarMain::mnuCancelChangesClick);
+    m_fileMenu->addSeparator();
+    m_mnuPrintCalendar =
+        m_fileMenu->addAction(QStringLiteral("P&rint Calendar"), this, &TCalendarMain::mnuPrintCalendarClick);
+    m_mnuPrintPreview =
+        m_fileMenu->addAction(QStringLiteral("Print Pre&view"), this, &TCalendarMain::mnuPrintPreviewClick);
+    m_mnuPrintSetup = m_fileMenu->addAction(QStringLiteral("Print Set&up"), this, &TCalendarMain::mnuPrintSetupClick);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(QStringLiteral("E&xit"), this, &TCalendarMain::Exit1Click);
 

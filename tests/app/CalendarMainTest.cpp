@@ -61,11 +61,13 @@ TEST_F(CalendarMainTest, FirstStartWithoutPreferences)
 TEST_F(CalendarMainTest, MenusAndButtons)
 {
     TCalendarMain &window = start();
-    EXPECT_EQ(
-        captions(window.FileMenu()),
-        (QStringList{QStringLiteral("&New "), QStringLiteral("&Open"), QStringLiteral("-"), QStringLiteral("&Save "),
-                     QStringLiteral("Save &As..."), QStringLiteral("-"), QStringLiteral("&Properties"),
-                     QStringLiteral("&Cancel Changes"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+    EXPECT_EQ(captions(window.FileMenu()),
+              (QStringList{QStringLiteral("&New "), QStringLiteral("&Open"), QStringLiteral("-"),
+                           QStringLiteral("&Save "), QStringLiteral("Save &As..."), QStringLiteral("Save As &Bitmap "),
+                           QStringLiteral("Export as &PDF..."), QStringLiteral("-"), QStringLiteral("&Properties"),
+                           QStringLiteral("&Cancel Changes"), QStringLiteral("-"), QStringLiteral("P&rint Calendar"),
+                           QStringLiteral("Print Pre&view"), QStringLiteral("Print Set&up"), QStringLiteral("-"),
+                           QStringLiteral("E&xit")}));
     EXPECT_EQ(window.mnuSave()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(captions(window.menuBar()->actions().at(1)->menu()),
               (QStringList{QStringLiteral("&Contents"), QStringLiteral("&About"), QStringLiteral("-"),
@@ -81,6 +83,7 @@ TEST_F(CalendarMainTest, MenusAndButtons)
         {window.ZoomPlusButton(), QRect(1, 3, 24, 21), "Zoom In"},
         {window.ZoomMinusButton(), QRect(28, 3, 24, 21), "Zoom Out"},
         {window.PropertiesButton(), QRect(1, 26, 24, 21), "Set/change Properties for the calendar"},
+        {window.Printbutton(), QRect(28, 26, 24, 21), "Print the calendar"},
         {window.Savebutton(), QRect(1, 52, 51, 20), "Save changes to the calendar"},
         {window.CancelButton(), QRect(1, 75, 51, 20), "Cancel all changes"},
     };
