@@ -41,5 +41,6 @@ int runRtf2Txt(const QStringList &arguments, CliIo &io);
 int runRtf(const QStringList &arguments, CliIo &io);
 int runCopy(const QStringList &arguments, CliIo &io);
 int runSetCell(const QStringList &arguments, CliIo &io);
+int runPrint(const QStringList &arguments, CliIo &io);
 
 } // namespace qm::cli

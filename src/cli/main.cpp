@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"set-cell", runSetCell, "set-cell IN.QMF N TEXTFILE OUT.QMF [settings]"},
     {"rtf2txt", runRtf2Txt, "rtf2txt IN"},
     {"rtf", runRtf, "rtf IN OUT.rtf"},
+    {"print", runPrint, "print DOC.QMF [--printer NAME] [--copies N] [--widen-margins] [settings]"},
 };
 
 void printUsage(QTextStream &out)

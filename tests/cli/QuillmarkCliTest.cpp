@@ -1,33 +1,9 @@
+#include "CliProgram.h"
+
 #include <QFile>
 #include <QJsonDocument>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result runProgram(const QStringList &arguments)
-{
-    QTemporaryDir runtime;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("LANG", "en_US.UTF-8");
-    process.setProcessEnvironment(environment);
-    process.start(QM_CLI_PROGRAM, arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
-
-} // namespace
 
 TEST(QuillmarkCli, ExitCodesTellSuccessBadArgumentsAndFailures)
 {
