@@ -18,7 +18,15 @@ queue_file="$folder/queue"
 
 stop_server() {
   if [ -f "$folder/cupsd.pid" ]; then
-    kill "$(cat "$folder/cupsd.pid")" 2>/dev/null || true
+    pid=$(cat "$folder/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    # The server writes its printer lists while it shuts down; wait for it, so
+    # that nothing writes into the folder after the next start has emptied it.
+    tries=0
+    while kill -0 "$pid" 2>/dev/null && [ "$tries" -lt 100 ]; do
+      tries=$((tries + 1))
+      sleep 0.1
+    done
     rm -f "$folder/cupsd.pid"
   fi
   if [ -f "$queue_file" ]; then
