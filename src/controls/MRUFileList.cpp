@@ -101,10 +101,11 @@ bool TMRUFileList::SaveList()
 {
     if (m_autoSaveName.isEmpty() || m_autoSaveKey.isEmpty())
         return false;
-    qm::IniFile ini(m_autoSaveName);
-    ini.eraseSection(m_autoSaveKey);
+    QList<qm::IniFile::KeyValue> keys;
+    keys.reserve(m_files.size());
     for (qsizetype k = 0; k < m_files.size(); ++k)
-        ini.writeString(m_autoSaveKey, QStringLiteral("F%1").arg(k), m_files[k]);
+        keys.append({QStringLiteral("F%1").arg(k), m_files[k]});
+    qm::IniFile(m_autoSaveName).writeSection(m_autoSaveKey, keys);
     return true;
 }
 

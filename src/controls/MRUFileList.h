@@ -67,7 +67,8 @@ public:
     /// Reads every line of the section in file order (the text after the first
     /// "=" of each); false when no file or section is named.
     bool LoadList();
-    /// Replaces the section with the list; false when no file or section is named.
+    /// Replaces the keys of the section with the list, in one write of the
+    /// file; false when no file or section is named.
     /// Throws QmError "Unable to write to <path>" when the file cannot be written.
     bool SaveList();
     /// Rebuilds the menu entries: a separator, then one entry per path; nothing

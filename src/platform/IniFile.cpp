@@ -2,6 +2,7 @@
 
 #include "AtomicWrite.h"
 #include "QmError.h"
+#include "Utf8Escaping.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,13 @@
 namespace qm {
 namespace {
 
-/// The file as lines, and the line break it uses, so that a rewrite keeps both.
+/// The file as the bytes it holds, cut into lines that keep their own line
+/// breaks, so that putting them together again gives back the file.
 struct Contents {
-    QStringList lines;
-    QString lineBreak = QStringLiteral("\n");
+    /// Each line with the break that ends it; the last one may have none.
+    QList<QByteArray> lines;
+    /// The break of the lines we add: the one the file uses.
+    QByteArray lineBreak = "\n";
 };
 
 Contents load(const QString &fileName)
@@ -24,17 +28,15 @@ Contents load(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return contents;
-    const QString text = QString::fromUtf8(file.readAll());
-    if (text.contains(QLatin1String("\r\n")))
-        contents.lineBreak = QStringLiteral("\r\n");
-    contents.lines = text.split(u'\n');
-    for (QString &line : contents.lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    const QByteArray bytes = file.readAll();
+    if (bytes.contains("\r\n"))
+        contents.lineBreak = "\r\n";
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        contents.lines << bytes.sliced(start, next - start);
+        start = next;
     }
-    // A final line break leaves one empty piece behind; it is not a line.
-    if (!contents.lines.isEmpty() && contents.lines.constLast().isEmpty())
-        contents.lines.removeLast();
     return contents;
 }
 
@@ -43,26 +45,34 @@ void save(const QString &fileName, const Contents &contents)
     const QString failure = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(fileName));
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
         throw QmError(failure);
-    QString text;
-    for (const QString &line : contents.lines)
-        text += line + contents.lineBreak;
     try {
-        writeFileAtomically(fileName, text.toUtf8());
+        writeFileAtomically(fileName, contents.lines.join());
     } catch (const QmError &) {
         throw QmError(failure);
     }
 }
 
-std::optional<QString> sectionNameOf(const QString &line)
+/// A line without its line break.
+QByteArrayView textOf(const QByteArray &line)
 {
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(u'['))
-        return std::nullopt;
-    const qsizetype end = trimmed.indexOf(u']');
-    return trimmed.mid(1, end < 0 ? -1 : end - 1).trimmed();
+    QByteArrayView text(line);
+    if (text.endsWith('\n'))
+        text.chop(1);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    return text;
 }
 
-bool sameName(const QString &a, const QString &b)
+std::optional<QByteArrayView> sectionNameOf(const QByteArray &line)
+{
+    const QByteArrayView trimmed = textOf(line).trimmed();
+    if (!trimmed.startsWith('['))
+        return std::nullopt;
+    const qsizetype end = trimmed.indexOf(']');
+    return trimmed.sliced(1, (end < 0 ? trimmed.size() : end) - 1).trimmed();
+}
+
+bool sameName(QByteArrayView a, QByteArrayView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -73,10 +83,10 @@ struct SectionRange {
     qsizetype end = -1;
 };
 
-std::optional<SectionRange> findSection(const QStringList &lines, const QString &section)
+std::optional<SectionRange> findSection(const QList<QByteArray> &lines, QByteArrayView section)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const std::optional<QString> name = sectionNameOf(lines[i]);
+        const std::optional<QByteArrayView> name = sectionNameOf(lines[i]);
         if (!name || !sameName(*name, section))
             continue;
         SectionRange range{i, i + 1};
@@ -87,40 +97,80 @@ std::optional<SectionRange> findSection(const QStringList &lines, const QString 
     return std::nullopt;
 }
 
-bool isContentLine(const QString &line)
+bool isBlank(const QByteArray &line)
 {
-    const QString trimmed = line.trimmed();
-    return !trimmed.isEmpty() && !trimmed.startsWith(u';');
+    return textOf(line).trimmed().isEmpty();
+}
+
+bool isComment(const QByteArray &line)
+{
+    return textOf(line).trimmed().startsWith(';');
+}
+
+bool isContentLine(const QByteArray &line)
+{
+    return !isBlank(line) && !isComment(line);
 }
 
 /// Index of the line holding `key` inside `range`.
-std::optional<qsizetype> findKey(const QStringList &lines, const SectionRange &range, const QString &key)
+std::optional<qsizetype> findKey(const QList<QByteArray> &lines, const SectionRange &range, QByteArrayView key)
 {
     for (qsizetype i = range.header + 1; i < range.end; ++i) {
-        const qsizetype equals = lines[i].indexOf(u'=');
-        if (equals >= 0 && isContentLine(lines[i]) && sameName(lines[i].left(equals).trimmed(), key))
+        const QByteArrayView text = textOf(lines[i]);
+        const qsizetype equals = text.indexOf('=');
+        if (equals >= 0 && isContentLine(lines[i]) && sameName(text.first(equals).trimmed(), key))
             return i;
     }
     return std::nullopt;
 }
 
-std::optional<QString> readValue(const QString &fileName, const QString &section, const QString &key)
+/// Where a new key of the section goes: after its last line that is not
+/// blank, so that a blank line before the next section stays where it is.
+qsizetype endOfContent(const QList<QByteArray> &lines, const SectionRange &range)
 {
-    const Contents contents = load(fileName);
-    const std::optional<SectionRange> range = findSection(contents.lines, section);
-    if (!range)
-        return std::nullopt;
-    const std::optional<qsizetype> line = findKey(contents.lines, *range, key);
-    if (!line)
-        return std::nullopt;
-    const QString &text = contents.lines[*line];
-    return text.mid(text.indexOf(u'=') + 1).trimmed();
+    qsizetype position = range.end;
+    while (position > range.header + 1 && isBlank(lines[position - 1]))
+        --position;
+    return position;
 }
 
-std::optional<int> parseInteger(const QString &text)
+/// Inserts the lines at `position`; at the end of a file whose last line has
+/// no line break, that line gets one first.
+void insertLines(Contents &contents, qsizetype position, const QList<QByteArray> &lines)
+{
+    if (position == contents.lines.size() && position > 0 && !contents.lines.constLast().endsWith('\n'))
+        contents.lines.last() += contents.lineBreak;
+    for (const QByteArray &line : lines)
+        contents.lines.insert(position++, line + contents.lineBreak);
+}
+
+QByteArray keyLine(const QString &key, const QString &value)
+{
+    return encodeUtf8Escaped(key) + '=' + encodeUtf8Escaped(value);
+}
+
+QByteArray headerLine(const QString &section)
+{
+    return '[' + encodeUtf8Escaped(section) + ']';
+}
+
+std::optional<QByteArray> readValue(const QString &fileName, const QString &section, const QString &key)
+{
+    const Contents contents = load(fileName);
+    const std::optional<SectionRange> range = findSection(contents.lines, encodeUtf8Escaped(section));
+    if (!range)
+        return std::nullopt;
+    const std::optional<qsizetype> line = findKey(contents.lines, *range, encodeUtf8Escaped(key));
+    if (!line)
+        return std::nullopt;
+    const QByteArrayView text = textOf(contents.lines[*line]);
+    return text.sliced(text.indexOf('=') + 1).trimmed().toByteArray();
+}
+
+std::optional<int> parseInteger(const QByteArray &text)
 {
     bool ok = false;
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+    if (text.startsWith("0x") || text.startsWith("0X")) {
         // Hexadecimal values name bit patterns, such as colours: 0xFFFFFFFF is -1.
         const uint value = text.mid(2).toUInt(&ok, 16);
         return ok ? std::optional<int>(int(value)) : std::nullopt;
@@ -137,12 +187,13 @@ IniFile::IniFile(QString fileName)
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    return readValue(m_fileName, section, key).value_or(defaultValue).left(maxStringLength);
+    const std::optional<QByteArray> value = readValue(m_fileName, section, key);
+    return (value ? decodeUtf8Escaped(*value) : defaultValue).left(maxStringLength);
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    const std::optional<QString> text = readValue(m_fileName, section, key);
+    const std::optional<QByteArray> text = readValue(m_fileName, section, key);
     return text ? parseInteger(*text).value_or(defaultValue) : defaultValue;
 }
 
@@ -155,10 +206,10 @@ QStringList IniFile::readSectionLines(const QString &section) const
 {
     const Contents contents = load(m_fileName);
     QStringList result;
-    if (const std::optional<SectionRange> range = findSection(contents.lines, section)) {
+    if (const std::optional<SectionRange> range = findSection(contents.lines, encodeUtf8Escaped(section))) {
         for (qsizetype i = range->header + 1; i < range->end; ++i) {
             if (isContentLine(contents.lines[i]))
-                result << contents.lines[i].trimmed();
+                result << decodeUtf8Escaped(textOf(contents.lines[i]).trimmed());
         }
     }
     return result;
@@ -167,19 +218,15 @@ QStringList IniFile::readSectionLines(const QString &section) const
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Contents contents = load(m_fileName);
-    const QString line = key + u'=' + value;
-    const std::optional<SectionRange> range = findSection(contents.lines, section);
+    const QByteArray line = keyLine(key, value);
+    const std::optional<SectionRange> range = findSection(contents.lines, encodeUtf8Escaped(section));
     if (!range) {
-        contents.lines << u'[' + section + u']' << line;
-    } else if (const std::optional<qsizetype> existing = findKey(contents.lines, *range, key)) {
-        contents.lines[*existing] = line;
+        insertLines(contents, contents.lines.size(), {headerLine(section), line});
+    } else if (const std::optional<qsizetype> existing = findKey(contents.lines, *range, encodeUtf8Escaped(key))) {
+        QByteArray &replaced = contents.lines[*existing];
+        replaced = line + replaced.sliced(textOf(replaced).size());
     } else {
-        // After the last line with content, so that a blank line before the
-        // next section stays where it is.
-        qsizetype insertAt = range->end;
-        while (insertAt > range->header + 1 && contents.lines[insertAt - 1].trimmed().isEmpty())
-            --insertAt;
-        contents.lines.insert(insertAt, line);
+        insertLines(contents, endOfContent(contents.lines, *range), {line});
     }
     save(m_fileName, contents);
 }
@@ -194,13 +241,45 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void IniFile::eraseSection(const QString &section)
+void IniFile::writeSection(const QString &section, const QList<KeyValue> &keys)
 {
     Contents contents = load(m_fileName);
-    const std::optional<SectionRange> range = findSection(contents.lines, section);
-    if (!range)
+    QList<QByteArray> lines;
+    lines.reserve(keys.size());
+    for (const auto &[key, value] : keys)
+        lines << keyLine(key, value);
+    const std::optional<SectionRange> range = findSection(contents.lines, encodeUtf8Escaped(section));
+    if (!range) {
+        if (lines.isEmpty())
+            return;
+        lines.prepend(headerLine(section));
+        insertLines(contents, contents.lines.size(), lines);
+        save(m_fileName, contents);
         return;
-    contents.lines.remove(range->header, range->end - range->header);
+    }
+
+    const auto first = contents.lines.cbegin() + range->header + 1;
+    const auto last = contents.lines.cbegin() + range->end;
+    if (std::none_of(first, last, isContentLine)) {
+        insertLines(contents, endOfContent(contents.lines, *range), lines);
+    } else {
+        // The keys take the place of the section's first key; comments and
+        // blank lines keep their order around them.
+        QList<QByteArray> rebuilt(contents.lines.cbegin(), first);
+        rebuilt.reserve(contents.lines.size() + lines.size());
+        bool placed = false;
+        for (auto line = first; line != last; ++line) {
+            if (!isContentLine(*line)) {
+                rebuilt << *line;
+            } else if (!placed) {
+                for (const QByteArray &key : lines)
+                    rebuilt << key + contents.lineBreak;
+                placed = true;
+            }
+        }
+        rebuilt.append(QList<QByteArray>(last, contents.lines.cend()));
+        contents.lines = std::move(rebuilt);
+    }
     save(m_fileName, contents);
 }
 

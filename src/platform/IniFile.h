@@ -1,22 +1,32 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 namespace qm {
 
 /// A settings file of the common "ini" form: sections introduced by a line
 /// "[Name]", followed by "key=value" lines.
 ///
-/// Every call reads the file afresh, and every write updates one key in place
-/// and keeps the rest of the file as it stands (comments, unknown sections,
-/// keys written by hand). Section and key names compare without regard to
-/// letter case. A missing file, section or key reads as the given default.
+/// Every call reads the file afresh, and every write changes only the keys it
+/// writes: every other byte of the file stays as it stands (comments, unknown
+/// sections, a second section of the same name, keys written by hand, text in
+/// any character set). Values are read as UTF-8 where they are valid UTF-8 and
+/// byte for byte otherwise (see Utf8Escaping.h), so a value read and written
+/// back keeps its bytes. Section and key names compare without regard to
+/// letter case; of two sections with the same name, the first one counts. A
+/// missing file, section or key reads as the given default.
 class IniFile
 {
 public:
     /// Longest string a read returns; longer values are cut.
     static constexpr int maxStringLength = 1023;
+
+    /// A key and its value, as written by writeSection.
+    using KeyValue = std::pair<QString, QString>;
 
     explicit IniFile(QString fileName);
 
@@ -44,9 +54,14 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
     /// Writes "1" or "0".
     void writeBool(const QString &section, const QString &key, bool value);
-    /// Removes `section` with all its lines; nothing happens when it is missing.
+    /// Makes `keys` the whole content of `section`, in one write of the file:
+    /// the section's lines other than comments and blank lines go, and `keys`
+    /// take the place of the first of them. The header stays even when no key
+    /// is left, so that a later section of the same name does not come to
+    /// count instead; a missing section is added at the end of the file when
+    /// there are keys to write.
     /// Throws QmError "Unable to write to <path>" when the file cannot be written.
-    void eraseSection(const QString &section);
+    void writeSection(const QString &section, const QList<KeyValue> &keys);
 
 private:
     QString m_fileName;

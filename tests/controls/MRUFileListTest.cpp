@@ -3,6 +3,7 @@
 
 #include "platform/IniFile.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -166,6 +167,30 @@ TEST_F(MRUFileListTest, StoredListIsReadInFileOrderWithoutTheLimit)
               (QStringList{QStringLiteral("F0=/new.QMF"), QStringLiteral("F1=/f0.QMF"), QStringLiteral("F2=/f1.QMF"),
                            QStringLiteral("F3=/f2.QMF"), QStringLiteral("F4=/f3.QMF")}));
     EXPECT_EQ(ini.readString(QStringLiteral("Hints"), QStringLiteral("On"), QString()), QStringLiteral("1"));
+}
+
+TEST_F(MRUFileListTest, TwentyThousandStoredEntriesAreWrittenBackWholeBesideTheRestOfTheFile)
+{
+    constexpr int count = 20000;
+    QByteArray text = "; by hand\n[MRU]\n";
+    for (int k = 0; k < count; ++k)
+        text += "F" + QByteArray::number(k) + "=/docs/Plan" + QByteArray::number(k) + ".QMF\n";
+    text += "[Hints]\nOn=0\n";
+    QFile file(m_list.AutoSaveName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    ASSERT_TRUE(m_list.LoadList());
+    ASSERT_EQ(m_list.Files().size(), count);
+    // A listed file moves up without trimming the list, so all of it is written.
+    m_list.AddFile(QStringLiteral("/DOCS/plan19999.qmf"));
+    m_list.SaveList();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.startsWith("; by hand\n[MRU]\nF0=/docs/Plan19999.QMF\nF1=/docs/Plan0.QMF\n"));
+    EXPECT_TRUE(written.endsWith("F19999=/docs/Plan19998.QMF\n[Hints]\nOn=0\n"));
+    EXPECT_EQ(written.size(), text.size());
 }
 
 TEST_F(MRUFileListTest, NoFileOrSectionNamedMeansNoLoadOrSave)

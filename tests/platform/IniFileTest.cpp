@@ -104,16 +104,54 @@ TEST_F(IniFileTest, FirstWriteCreatesTheFileAndItsFolder)
     EXPECT_EQ(file.readAll(), QByteArray("[Zooming]\nMain=60\nProp=-30\n"));
 }
 
-TEST_F(IniFileTest, SectionLinesComeInFileOrderAndSectionsCanBeErased)
+TEST_F(IniFileTest, SectionLinesComeInFileOrderAndASectionIsReplacedWhole)
 {
     writeText("[MRU]\nF1=/b.QMF\n\nF0=/a.QMF\n;comment\n/c.QMF\n[Hints]\nOn=1\n");
     IniFile ini(path());
     EXPECT_EQ(ini.readSectionLines(QStringLiteral("mru")),
               (QStringList{QStringLiteral("F1=/b.QMF"), QStringLiteral("F0=/a.QMF"), QStringLiteral("/c.QMF")}));
-    ini.eraseSection(QStringLiteral("MRU"));
-    EXPECT_EQ(text(), QByteArray("[Hints]\nOn=1\n"));
-    ini.eraseSection(QStringLiteral("MRU"));
-    EXPECT_EQ(text(), QByteArray("[Hints]\nOn=1\n"));
+    struct Row {
+        const char *section;
+        QList<IniFile::KeyValue> keys;
+        QByteArray expected;
+    };
+    const Row rows[] = {
+        {"MRU", {{"F0", "/x.QMF"}, {"F1", "/y.QMF"}}, "[MRU]\nF0=/x.QMF\nF1=/y.QMF\n\n;comment\n[Hints]\nOn=1\n"},
+        {"hints", {}, "[MRU]\nF0=/x.QMF\nF1=/y.QMF\n\n;comment\n[Hints]\n"},
+        {"MRU", {}, "[MRU]\n\n;comment\n[Hints]\n"},
+        {"mru", {{"F0", "/z.QMF"}}, "[MRU]\n\n;comment\nF0=/z.QMF\n[Hints]\n"},
+        {"Missing", {}, "[MRU]\n\n;comment\nF0=/z.QMF\n[Hints]\n"},
+        {"Fresh", {{"Key", "1"}}, "[MRU]\n\n;comment\nF0=/z.QMF\n[Hints]\n[Fresh]\nKey=1\n"},
+    };
+    for (const Row &row : rows) {
+        ini.writeSection(QString::fromLatin1(row.section), row.keys);
+        EXPECT_EQ(text(), row.expected) << row.section;
+    }
+}
+
+TEST_F(IniFileTest, ForeignBytesCommentsAndRepeatedSectionsSurviveWrites)
+{
+    // Latin-1 and UTF-8 names side by side, a repeated section and no line
+    // break at the end: what years of editing by hand and by other programs leave.
+    const QByteArray latin1 = "/home/Ren\xE9/caf\xE9.QMF";
+    const QByteArray utf8 = "/home/M\xC3\xBCller/Plan.QMF";
+    const QByteArray icons = "/x/\xFFy.ICL";
+    const auto file = [&](const QByteArray &first, const QByteArray &second, const QByteArray &zoom) {
+        return "; Quillmark \xA9 preferences\r\n[MRU]\r\nF0=" + first + "\r\n; kept\r\nF1=" + second +
+               "\r\n\r\n[Zooming]\r\nMain=" + zoom + "\r\n[MRU]\r\nF0=/second/section.QMF\r\n[Icons]\r\nFile=" + icons;
+    };
+    writeText(file(latin1, utf8, "70"));
+    IniFile ini(path());
+    const QString first = ini.readString(QStringLiteral("MRU"), QStringLiteral("F0"), QString());
+    const QString second = ini.readString(QStringLiteral("MRU"), QStringLiteral("F1"), QString());
+    EXPECT_EQ(second, QStringLiteral("/home/M\u00FCller/Plan.QMF"));
+    EXPECT_EQ(ini.readSectionLines(QStringLiteral("MRU")).size(), 2) << "the first of two sections counts";
+
+    ini.writeSection(QStringLiteral("MRU"), {{QStringLiteral("F0"), second}, {QStringLiteral("F1"), first}});
+    ini.writeInteger(QStringLiteral("Zooming"), QStringLiteral("Main"), 80);
+    ini.writeString(QStringLiteral("Icons"), QStringLiteral("File"),
+                    ini.readString(QStringLiteral("Icons"), QStringLiteral("File"), QString()));
+    EXPECT_EQ(text(), file(utf8, latin1, "80").replace("; kept\r\nF1=" + latin1, "F1=" + latin1 + "\r\n; kept"));
 }
 
 TEST_F(IniFileTest, FailedWritesSayWhichFile)
