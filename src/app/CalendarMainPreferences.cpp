@@ -19,10 +19,18 @@ const QString hintsSection = QStringLiteral("Hints");
 constexpr int smallestZoom = 10;
 constexpr int largestZoom = 500;
 
+/// An integer key whose value outside [lowest, highest] (written by hand, or
+/// damaged) reads as its default, as a missing one does.
+int readInRange(const qm::IniFile &ini, const QString &section, const QString &key, int defaultValue, int lowest,
+                int highest)
+{
+    const int value = ini.readInteger(section, key, defaultValue);
+    return value >= lowest && value <= highest ? value : defaultValue;
+}
+
 int readZoom(const qm::IniFile &ini, const QString &key, int defaultZoom)
 {
-    const int zoom = ini.readInteger(zoomingSection, key, defaultZoom);
-    return zoom >= smallestZoom && zoom <= largestZoom ? zoom : defaultZoom;
+    return readInRange(ini, zoomingSection, key, defaultZoom, smallestZoom, largestZoom);
 }
 
 void readStyle(const qm::IniFile &ini, const QString &key, qm::FontStyle style, qm::FontDescription &font)
@@ -39,7 +47,7 @@ void TCalendarMain::LoadPreferences()
     m_propertiesZoom = readZoom(ini, QStringLiteral("Prop"), TCalendarProperties::DefaultZoom);
 
     m_defaultFont.name = ini.readString(fontSection, QStringLiteral("Name"), QStringLiteral("Arial"));
-    m_defaultFont.size = ini.readInteger(fontSection, QStringLiteral("Size"), 10);
+    m_defaultFont.size = readInRange(ini, fontSection, QStringLiteral("Size"), 10, 1, qm::FontDescription::largestSize);
     readStyle(ini, QStringLiteral("Bold"), qm::FontStyle::Bold, m_defaultFont);
     readStyle(ini, QStringLiteral("Italic"), qm::FontStyle::Italic, m_defaultFont);
     readStyle(ini, QStringLiteral("Underline"), qm::FontStyle::Underline, m_defaultFont);

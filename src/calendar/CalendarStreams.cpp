@@ -58,10 +58,6 @@ float marginInches(ValueReader &reader)
     return float(reader.readInteger(-kMarginLimitHundredths, kMarginLimitHundredths) * 0.01);
 }
 
-/// The largest font size a font dialog offers; far larger sizes overflow the
-/// geometry computed from the font's height.
-constexpr qint32 kFontSizeLimit = 1638;
-
 /// Writes the values of the style block and of a document's date; the twin
 /// of SettingsReader, so that one list of settings serves both directions.
 class SettingsWriter
@@ -238,7 +234,7 @@ void CalendarModel::SaveStyleSheetToFile(const QString &fileName) const
 void CalendarModel::ReadFont(ValueReader &reader, FontDescription &font)
 {
     font.name = reader.readString().left(255);
-    font.size = reader.readInteger(-kFontSizeLimit, kFontSizeLimit);
+    font.size = reader.readInteger(-FontDescription::largestSize, FontDescription::largestSize);
     font.style = {};
     for (FontStyle style : {FontStyle::Bold, FontStyle::Italic, FontStyle::Underline, FontStyle::StrikeOut}) {
         if (reader.readBoolean())

@@ -27,6 +27,10 @@ struct FontDescription {
     FontStyles style;
     TColor color = clWindowText;
 
+    /// The largest size a font dialog offers; far larger sizes overflow the
+    /// geometry computed from the font's height.
+    static constexpr int largestSize = 1638;
+
     bool operator==(const FontDescription &) const = default;
 
     /// A QFont whose pixel size is the character height of this font at the

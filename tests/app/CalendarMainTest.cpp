@@ -166,6 +166,14 @@ TEST_F(CalendarMainTest, PreferencesAreReadWithTheirDefaultsAndBadValues)
     EXPECT_FALSE(window.ShowHints());
     EXPECT_FALSE(window.mnuShowHint()->isChecked());
     EXPECT_EQ(window.IconFileName(), folder() + QStringLiteral("/MISC1.ICL"));
+
+    // Sizes no document may hold read as the default, as "big" does.
+    const std::pair<const char *, int> sizes[] = {{"2147483647", 10}, {"0", 10},      {"-12", 10},
+                                                  {"1639", 10},       {"1638", 1638}, {"1", 1}};
+    for (const auto &[text, size] : sizes) {
+        preferences.writeString(QStringLiteral("Default Font"), QStringLiteral("Size"), QString::fromLatin1(text));
+        EXPECT_EQ(start().DefaultFont().size, size) << text;
+    }
 }
 
 TEST_F(CalendarMainTest, ClosingWritesThePreferencesInTheirOrder)
