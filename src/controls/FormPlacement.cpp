@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <optional>
+
 namespace qm {
 namespace {
 
@@ -61,6 +63,39 @@ QPoint centredIn(const QRect &area, const QSize &size)
     return {area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2};
 }
 
+/// The start of a span of `length` that begins at `start` if it can and lies
+/// within [areaStart, areaStart + areaLength) as far as it fits: a span that
+/// sticks out at the end is pulled back, one that starts before the area is
+/// pushed in.
+qint64 keptWithin(qint64 start, qint64 length, qint64 areaStart, qint64 areaLength)
+{
+    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+}
+
+/// A stored rectangle, edges as the file gives them, made to fit the screen:
+/// no larger than it, and on it. The arithmetic is done in 64 bits, since the
+/// file may hold any pair of 32-bit edges. Nothing when the rectangle has no
+/// area to show.
+std::optional<QRect> fittedOnScreen(qint64 left, qint64 top, qint64 right, qint64 bottom, const QRect &screen)
+{
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    const qint64 width = std::min<qint64>(right - left, screen.width());
+    const qint64 height = std::min<qint64>(bottom - top, screen.height());
+    return QRect(int(keptWithin(left, width, screen.left(), screen.width())),
+                 int(keptWithin(top, height, screen.top(), screen.height())), int(width), int(height));
+}
+
+/// Moves `form` as far as needed to show it whole on the screen, or at least
+/// its top left corner, where its title bar is.
+void keepOnScreen(QWidget *form)
+{
+    const QRect screen = Environment::availableScreenRect();
+    const QRect frame = form->frameGeometry();
+    form->move(int(keptWithin(frame.left(), frame.width(), screen.left(), screen.width())),
+               int(keptWithin(frame.top(), frame.height(), screen.top(), screen.height())));
+}
+
 } // namespace
 
 void RestoreFormPlacement(QWidget *form)
@@ -68,28 +103,20 @@ void RestoreFormPlacement(QWidget *form)
     const QString section = placementSection(form);
     const IniFile ini(IniFileName());
     const bool maximizedNow = form->isMaximized();
-    int left = ini.readInteger(section, QStringLiteral("Left"), 0);
-    int top = ini.readInteger(section, QStringLiteral("Top"), 0);
-    int right = ini.readInteger(section, QStringLiteral("Right"), 0);
-    int bottom = ini.readInteger(section, QStringLiteral("Bottom"), 0);
+    const int left = ini.readInteger(section, QStringLiteral("Left"), 0);
+    const int top = ini.readInteger(section, QStringLiteral("Top"), 0);
+    const int right = ini.readInteger(section, QStringLiteral("Right"), 0);
+    const int bottom = ini.readInteger(section, QStringLiteral("Bottom"), 0);
     const bool maximized = ini.readBool(section, QStringLiteral("Maximized"), maximizedNow);
 
-    if (bottom == 0) {
+    // A window larger than the screen or off it would look like no window at
+    // all, with the first message it shows off the screen too.
+    const std::optional<QRect> stored =
+        bottom == 0 ? std::nullopt : fittedOnScreen(left, top, right, bottom, Environment::availableScreenRect());
+    if (stored)
+        setFrameRect(form, *stored);
+    else
         CenterForm(form);
-    } else {
-        // Only the right and bottom edges are pulled back: a window that
-        // hangs off at the left or top can still be grabbed by its title.
-        const QSize screen = Environment::screenSize();
-        if (right > screen.width()) {
-            left -= right - screen.width();
-            right = screen.width();
-        }
-        if (bottom > screen.height()) {
-            top -= bottom - screen.height();
-            bottom = screen.height();
-        }
-        setFrameRect(form, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
-    }
     if (maximized)
         form->setWindowState(form->windowState() | Qt::WindowMaximized);
     SaveFormPlacement(form);
@@ -114,7 +141,8 @@ void CenterForm(QWidget *form)
     if (main && main->isVisible() && !main->isMaximized())
         form->move(centredIn(main->frameGeometry(), size));
     else
-        form->move(centredIn(QRect(QPoint(0, 0), Environment::screenSize()), size));
+        form->move(centredIn(Environment::availableScreenRect(), size));
+    keepOnScreen(form);
 
     // A window that can be maximised also gets its system menu.
     const Qt::WindowFlags flags = form->windowFlags();

@@ -9,9 +9,10 @@ class QWidget;
 
 namespace qm {
 
-/// Places `form` as it was stored: pulled back onto the screen at the right
-/// and bottom, maximised when it was; centred (CenterForm) when nothing is
-/// stored. Then stores the placement at once (SaveFormPlacement).
+/// Places `form` as it was stored, made to fit the available screen (no
+/// larger than it, and whole on it), maximised when it was; centred
+/// (CenterForm) when nothing is stored or the stored rectangle is empty. Then
+/// stores the placement at once (SaveFormPlacement).
 /// Throws QmError "Unable to write to <path>" when the file cannot be written.
 void RestoreFormPlacement(QWidget *form);
 
@@ -22,7 +23,7 @@ void SaveFormPlacement(QWidget *form);
 
 /// Centres the main window (class TCalendarMain) on the screen; any other
 /// window on the main window, or on the screen while the main window is
-/// maximised or absent.
+/// maximised or absent. Either way the window is kept on the screen.
 void CenterForm(QWidget *form);
 
 } // namespace qm

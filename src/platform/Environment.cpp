@@ -37,13 +37,13 @@ int Environment::screenPixelsPerInch()
     return 96;
 }
 
-QSize Environment::screenSize()
+QRect Environment::availableScreenRect()
 {
     if (pins().screenSize)
-        return *pins().screenSize;
+        return QRect(QPoint(0, 0), *pins().screenSize);
     if (QScreen *screen = primaryScreen())
-        return screen->size();
-    return QSize(1024, 768);
+        return screen->availableGeometry();
+    return QRect(0, 0, 1024, 768);
 }
 
 TDateTime Environment::now()

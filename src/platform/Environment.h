@@ -2,6 +2,7 @@
 
 #include "DateTime.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -10,14 +11,16 @@
 namespace qm {
 
 /// What the program reads from its surroundings: the screen's logical
-/// resolution P (pixels per inch), the screen size, the current date and time
-/// and the program's folder. Each can be pinned, so that tests and the batch
-/// tool get the same answers on every machine.
+/// resolution P (pixels per inch), the screen's area, the current date and
+/// time and the program's folder. Each can be pinned, so that tests and the
+/// batch tool get the same answers on every machine.
 class Environment
 {
 public:
     static int screenPixelsPerInch();
-    static QSize screenSize();
+    /// The part of the primary screen that windows may cover (without the
+    /// desktop's panels); a screen of the pinned size at 0,0 when pinned.
+    static QRect availableScreenRect();
     static TDateTime now();
     static QDate today();
     /// The executable's folder, ending in a slash.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 // Stand-ins named like the program's windows: the section names come from the class names.
 class TCalendarMain : public QWidget
 {
@@ -71,27 +73,34 @@ TEST_F(FormPlacementTest, WithoutStoredPlacementTheMainWindowIsCentredAndStored)
     EXPECT_FALSE(IniFile(IniFileName()).readBool(m_section, QStringLiteral("Maximized"), true));
 }
 
-TEST_F(FormPlacementTest, StoredRectanglesArePulledBackAtTheRightAndBottom)
+TEST_F(FormPlacementTest, StoredRectanglesAreFittedOnTheScreen)
 {
     struct Row {
         const char *name;
-        QRect stored;
+        int left, top, right, bottom;
         QRect expected;
     };
     const Row rows[] = {
-        {"on the screen", QRect(10, 20, 600, 400), QRect(10, 20, 600, 400)},
-        {"wider than the screen", QRect(900, 100, 600, 400), QRect(680, 100, 600, 400)},
-        {"beyond the bottom", QRect(10, 900, 400, 300), QRect(10, 724, 400, 300)},
-        {"larger than the screen: the left edge goes negative", QRect(0, 0, 1400, 500), QRect(-120, 0, 1400, 500)},
-        {"off at the left stays", QRect(-50, -20, 300, 200), QRect(-50, -20, 300, 200)},
+        {"on the screen", 10, 20, 610, 420, QRect(10, 20, 600, 400)},
+        {"beyond the right edge", 900, 100, 1500, 500, QRect(680, 100, 600, 400)},
+        {"beyond the bottom", 10, 900, 410, 1200, QRect(10, 724, 400, 300)},
+        {"wider than the screen", 0, 0, 1400, 500, QRect(0, 0, 1280, 500)},
+        {"off at the left and top", -50, -20, 250, 180, QRect(0, 0, 300, 200)},
+        {"thirty thousand pixels square", 0, 0, 30000, 30000, QRect(0, 0, 1280, 1024)},
+        {"edges at the ends of the integers", INT_MIN, INT_MIN, INT_MAX, INT_MAX, QRect(0, 0, 1280, 1024)},
+        {"far off at the bottom right", INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX, QRect(1270, 1014, 10, 10)},
     };
     for (const Row &row : rows) {
-        storePlacement(m_section, row.stored.left(), row.stored.top(), row.stored.left() + row.stored.width(),
-                       row.stored.top() + row.stored.height());
+        storePlacement(m_section, row.left, row.top, row.right, row.bottom);
         RestoreFormPlacement(&m_main);
         EXPECT_EQ(m_main.frameGeometry(), row.expected) << row.name;
         EXPECT_EQ(storedRect(m_section), row.expected) << row.name;
     }
+
+    // Edges that enclose nothing are no placement.
+    storePlacement(m_section, 500, 500, 100, 100);
+    RestoreFormPlacement(&m_main);
+    EXPECT_EQ(m_main.frameGeometry(), QRect(640 - 5, 512 - 5, 10, 10));
 }
 
 TEST_F(FormPlacementTest, MaximisedStateIsRestoredAndTheNormalRectangleKept)
@@ -123,6 +132,14 @@ TEST_F(FormPlacementTest, OtherWindowsAreCentredOnTheMainWindowUnlessItIsMaximis
     dialog.resize(200, 100);
     CenterForm(&dialog);
     EXPECT_EQ(dialog.pos(), QPoint(300, 250));
+
+    // A main window dragged half off the screen keeps its dialogs on it.
+    m_main.move(1100, 900);
+    CenterForm(&dialog);
+    EXPECT_EQ(dialog.pos(), QPoint(1080, 924));
+    m_main.move(-500, -300);
+    CenterForm(&dialog);
+    EXPECT_EQ(dialog.pos(), QPoint(0, 0));
 
     m_main.showMaximized();
     CenterForm(&dialog);
