@@ -10,8 +10,29 @@
 namespace {
 
 /// The running start may hold the lock a moment before it listens.
-constexpr int connectTimeoutMilliseconds = 5000;
 constexpr int retryMilliseconds = 50;
+
+bool connectBefore(QLocalSocket &socket, const QString &serverName, const QDeadlineTimer &deadline)
+{
+    for (;;) {
+        socket.connectToServer(serverName);
+        if (socket.waitForConnected(retryMilliseconds))
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(retryMilliseconds);
+    }
+}
+
+bool answeredBefore(QLocalSocket &socket, const QDeadlineTimer &deadline)
+{
+    while (socket.bytesAvailable() == 0) {
+        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+    char answer = 0;
+    return socket.getChar(&answer) && answer == TPreviousInstance::answerByte;
+}
 
 } // namespace
 
@@ -19,20 +40,13 @@ TJustOne::TJustOne(const TPreviousInstance &previous, const QString &fileName)
 {
     if (!previous.PreviousRunning())
         return;
+    const QDeadlineTimer deadline(answerTimeoutMilliseconds);
     QLocalSocket socket;
-    const QDeadlineTimer deadline(connectTimeoutMilliseconds);
-    for (;;) {
-        socket.connectToServer(previous.serverName());
-        if (socket.waitForConnected(retryMilliseconds) || deadline.hasExpired())
-            break;
-        QThread::msleep(retryMilliseconds);
-    }
-    if (socket.state() != QLocalSocket::ConnectedState)
+    if (!connectBefore(socket, previous.serverName(), deadline))
         return;
     const QString absolute = fileName.isEmpty() ? QString() : QFileInfo(fileName).absoluteFilePath();
-    socket.write(absolute.toUtf8());
-    m_handedOver = socket.waitForBytesWritten(connectTimeoutMilliseconds) || socket.bytesToWrite() == 0;
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(connectTimeoutMilliseconds);
+    socket.write(absolute.toUtf8() + TPreviousInstance::requestEnd);
+    socket.flush();
+    m_handedOver = answeredBefore(socket, deadline);
+    socket.abort();
 }

@@ -26,10 +26,10 @@ int RunQuillmark(QApplication &application)
 {
     const QString document = documentArgument(QApplication::arguments());
     TPreviousInstance previous;
-    if (previous.PreviousRunning()) {
-        TJustOne handOver(previous, document);
+    // A running start that does not answer may be hung: this one then shows
+    // its own window rather than ending without a word.
+    if (previous.PreviousRunning() && TJustOne(previous, document).HandedOver())
         return 0;
-    }
     TCalendarMain window;
     window.SetStartFile(document);
     QObject::connect(&previous, &TPreviousInstance::handOverReceived, &window, &TCalendarMain::HandOver);
