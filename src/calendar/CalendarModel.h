@@ -197,8 +197,8 @@ public:
     /// Writes the document to `fileName` through a temporary file in the same
     /// folder that replaces the file only when everything was written; a
     /// failed save leaves the old file as it was. Raises "Cannot create file
-    /// <name>" when the file cannot be created, "Cannot write file <name>:
-    /// <reason>" when writing it fails.
+    /// <name>", with the system's reason, when the file cannot be created or
+    /// written.
     void SaveCalendarToFile(const QString &fileName) const;
     /// As SaveCalendarToFile, for a style sheet.
     void SaveStyleSheetToFile(const QString &fileName) const;

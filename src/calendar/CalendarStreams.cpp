@@ -24,7 +24,7 @@ template <typename Load> void loadFile(const QString &fileName, Load load)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw QmError(QStringLiteral("Cannot open file %1").arg(fileName));
+        throw QmError::cannotOpenFile(fileName, file.errorString());
     load(file);
 }
 

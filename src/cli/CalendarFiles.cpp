@@ -1,6 +1,7 @@
 #include "cli/CalendarFiles.h"
 
 #include "cli/CliCommand.h"
+#include "platform/QmError.h"
 
 #include <QFileInfo>
 
@@ -18,12 +19,21 @@ CalendarFileKind calendarFileKind(const QString &fileName)
 
 void loadCalendarFile(CalendarModel &calendar, const QString &fileName)
 {
-    if (calendarFileKind(fileName) == CalendarFileKind::Document) {
-        calendar.ClearAllCells();
-        calendar.LoadCalendarFromFile(fileName);
-    } else {
-        calendar.LoadStyleSheetFromFile(fileName);
-        calendar.RecalcLayout(CalendarModel::MiniFonts::Keep);
+    const CalendarFileKind kind = calendarFileKind(fileName);
+    try {
+        if (kind == CalendarFileKind::Document) {
+            calendar.ClearAllCells();
+            calendar.LoadCalendarFromFile(fileName);
+        } else {
+            calendar.LoadStyleSheetFromFile(fileName);
+            calendar.RecalcLayout(CalendarModel::MiniFonts::Keep);
+        }
+    } catch (const QmError &error) {
+        // The program's texts for a damaged file ("Stream read error") leave
+        // the file unnamed: the window knows which one it opened, a script's log does not.
+        if (error.message().contains(fileName))
+            throw;
+        throw QmError(QStringLiteral("%1 in %2").arg(error.message(), fileName), error.reason());
     }
 }
 

@@ -15,7 +15,8 @@ CalendarFileKind calendarFileKind(const QString &fileName);
 
 /// Opens a document as the program does (the cells emptied first) or applies
 /// a style sheet, then lays the page out. Raises UsageError for an unknown
-/// extension and QmError when the file cannot be read.
+/// extension and QmError when the file cannot be read; a text that does not
+/// name the file gets " in <fileName>" added ("Stream read error in /x.QMF").
 void loadCalendarFile(CalendarModel &calendar, const QString &fileName);
 
 /// Saves the calendar as a document or a style sheet, as the extension of

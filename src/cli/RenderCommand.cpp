@@ -11,23 +11,29 @@
 namespace qm::cli {
 namespace {
 
-QmError cannotCreate(const QString &path)
+/// Fails before the page is drawn when `path` cannot be written, with the
+/// system's reason.
+void checkWritable(QFile &file)
 {
-    return QmError(QStringLiteral("Cannot create file %1").arg(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw QmError::cannotCreateFile(file.fileName(), file.errorString());
 }
 
 void writeBitmap(CalendarModel &calendar, const QString &path, const QByteArray &format)
 {
+    QFile file(path);
+    checkWritable(file);
     const QImage image = calendar.MakeBitmap();
-    QImageWriter writer(path, format);
+    QImageWriter writer(&file, format);
     if (image.isNull() || !writer.write(image))
-        throw cannotCreate(path);
+        throw QmError::cannotCreateFile(path, image.isNull() ? QString() : writer.errorString());
 }
 
 void writePdf(CalendarModel &calendar, const QString &path, int dotsPerInch)
 {
-    if (!QFile(path).open(QIODevice::WriteOnly))
-        throw cannotCreate(path);
+    QFile file(path);
+    checkWritable(file);
+    file.close();
     QPdfWriter writer(path);
     writer.setCreator(QStringLiteral("Quillmark"));
     writer.setResolution(dotsPerInch);
@@ -36,7 +42,8 @@ void writePdf(CalendarModel &calendar, const QString &path, int dotsPerInch)
     try {
         calendar.PrintCalendar(writer);
     } catch (const QmError &) {
-        throw cannotCreate(path);
+        // The PDF engine cannot say why it failed.
+        throw QmError::cannotCreateFile(path, QString());
     }
 }
 

@@ -15,7 +15,7 @@ int runRtf(const QStringList &arguments, CliIo &)
     loadTextDocument(document, arguments[0]);
     document.SaveToFile(arguments[1]);
     if (document.ResultCode() != qm::result::Success)
-        throw QmError(QStringLiteral("Cannot create file %1").arg(arguments[1]));
+        throw QmError::cannotCreateFile(arguments[1], QString());
     return kSuccess;
 }
 

@@ -79,7 +79,10 @@ int main(int argc, char **argv)
         err << "quillmark-cli: " << error.message() << '\n';
         return kBadArguments;
     } catch (const QmError &error) {
-        err << "quillmark-cli: " << error.message() << '\n';
+        err << "quillmark-cli: " << error.message();
+        if (!error.reason().isEmpty())
+            err << ": " << error.reason();
+        err << '\n';
         return kFailure;
     }
 }

@@ -13,18 +13,15 @@ void writeFileAtomically(const QString &fileName, QByteArrayView bytes)
     // the buffer, a write that a full disk cuts short goes unnoticed by
     // commit(), which would then put a truncated file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw QmError(QStringLiteral("Cannot create file %1").arg(fileName));
-    const auto cannotWrite = [&] {
-        return QmError(QStringLiteral("Cannot write file %1: %2").arg(fileName, file.errorString()));
-    };
+        throw QmError::cannotCreateFile(fileName, file.errorString());
     for (qint64 written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.data() + written, bytes.size() - written);
         if (count <= 0)
-            throw cannotWrite(); // the temporary file goes with `file`
+            throw QmError::cannotCreateFile(fileName, file.errorString()); // the temporary file goes with `file`
         written += count;
     }
     if (!file.commit())
-        throw cannotWrite();
+        throw QmError::cannotCreateFile(fileName, file.errorString());
 }
 
 } // namespace qm

@@ -267,7 +267,7 @@ void TQmRTFTextIo::LoadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw QmError(QStringLiteral("Cannot open file %1").arg(fileName));
+        throw QmError::cannotOpenFile(fileName, file.errorString());
     Clear();
     Header().lastLoadedFormat = LoadFromStream(&file);
 }
@@ -362,7 +362,7 @@ void TQmRTFTextIo::SaveToFile(const QString &fileName)
     // Unbuffered, so that a write cut short by a full disk fails the writer
     // and the file is never committed truncated.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw QmError(QStringLiteral("Cannot create file %1").arg(fileName));
+        throw QmError::cannotCreateFile(fileName, file.errorString());
     m_forceRtf = true;
     SaveToStream(&file);
     if (m_result == qm::result::Success && !file.commit())

@@ -61,7 +61,7 @@ TEST_F(CopyCommand, FilesThatCannotBeReadOrNamesWithoutAKnownExtensionFail)
         QString error; // empty: a usage error
     } rows[] = {
         {{path("missing.QMF"), path("out.QMF")}, "Cannot open file " + path("missing.QMF")},
-        {{path("cut.QMF"), path("out.QMF")}, "Stream read error"},
+        {{path("cut.QMF"), path("out.QMF")}, "Stream read error in " + path("cut.QMF")},
         {{path("plan.QMF"), path("no/such/folder/out.QMF")}, "Cannot create file " + path("no/such/folder/out.QMF")},
         {{path("plan.QMF"), path("out.txt")}, {}},
         {{path("plan.txt"), path("out.QMF")}, {}},

@@ -1,5 +1,6 @@
 #include "CliProgram.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 
@@ -65,6 +66,29 @@ TEST(QuillmarkCli, AFileThatCannotBeReadIsReportedWithTheErrorsMessage)
     file.close();
     const Result result = runProgram({"render", file.fileName(), folder.filePath("out.png")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "quillmark-cli: Stream read error\n");
+    EXPECT_EQ(result.err, "quillmark-cli: Stream read error in " + file.fileName().toUtf8() + '\n');
     EXPECT_FALSE(QFile::exists(folder.filePath("out.png")));
+}
+
+TEST(QuillmarkCli, FilesThatCannotBeOpenedOrCreatedAreReportedWithTheSystemsReason)
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("missing.QMF");
+    const QString noFolder = folder.filePath("none/week.png");
+    const QString aFolder = folder.filePath("week.png");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("week.png"));
+    struct Row {
+        QStringList arguments;
+        QString error;
+    };
+    const Row rows[] = {
+        {{"info", missing}, "Cannot open file " + missing + ": No such file or directory"},
+        {{"render", noFolder}, "Cannot create file " + noFolder + ": No such file or directory"},
+        {{"render", aFolder}, "Cannot create file " + aFolder + ": Is a directory"},
+    };
+    for (const Row &row : rows) {
+        const Result result = runProgram(row.arguments);
+        EXPECT_EQ(result.exitCode, 1) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(result.err), "quillmark-cli: " + row.error + '\n');
+    }
 }

@@ -23,12 +23,13 @@ QStringList filesIn(const QTemporaryDir &folder)
     return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 }
 
+/// The error as the batch tool prints it: the text, then the reason.
 std::string errorOf(const QString &path, QByteArrayView bytes)
 {
     try {
         writeFileAtomically(path, bytes);
     } catch (const QmError &error) {
-        return error.message().toStdString();
+        return (error.message() + QStringLiteral(": ") + error.reason()).toStdString();
     }
     return "no error";
 }
@@ -58,7 +59,7 @@ TEST(AtomicWrite, AWriteCutShortKeepsTheOldFileAndLeavesNoTemporaryFile)
             const test::FileSizeLimit limit(100);
             error = errorOf(path, QByteArray(size, 'n'));
         }
-        EXPECT_EQ(error, "Cannot write file " + path.toStdString() + ": File too large") << size;
+        EXPECT_EQ(error, "Cannot create file " + path.toStdString() + ": File too large") << size;
         EXPECT_EQ(contentsOf(path), "old contents") << size;
         EXPECT_EQ(filesIn(folder), QStringList{"a.bin"}) << size;
     }
@@ -68,7 +69,8 @@ TEST(AtomicWrite, AFileThatCannotBeCreatedIsNamed)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("no/such/folder/a.bin"));
-    EXPECT_EQ(errorOf(path, "x"), "Cannot create file " + path.toStdString());
-    EXPECT_EQ(errorOf(folder.path(), "x"), "Cannot create file " + folder.path().toStdString());
+    EXPECT_EQ(errorOf(path, "x"), "Cannot create file " + path.toStdString() + ": No such file or directory");
+    EXPECT_EQ(errorOf(folder.path(), "x"),
+              "Cannot create file " + folder.path().toStdString() + ": Filename refers to a directory");
     EXPECT_TRUE(filesIn(folder).isEmpty());
 }
