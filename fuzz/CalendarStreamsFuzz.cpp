@@ -1,7 +1,8 @@
 // Loads any bytes as a calendar document and as a style sheet, through the
-// same stream entry points the file functions use, and saves what loaded. A
-// load may fail with a message; it must never crash, leak or read out of
-// bounds.
+// same stream entry points the file functions use, saves what loaded, and
+// lays out and paints it with its cell texts into a small image, as the
+// window would show it. A load may fail with a message; nothing may crash,
+// leak or read out of bounds, and a loaded file must always draw.
 #include "calendar/CalendarModel.h"
 #include "platform/Environment.h"
 #include "platform/QmError.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -26,6 +28,10 @@ void prepare()
     qm::Environment::pinScreenPixelsPerInch(96);
 }
 
+/// Small enough to paint quickly, large enough that cell texts still get
+/// laid out in lines and drawn.
+constexpr int smallImageZoom = 20;
+
 void loadWith(void (CalendarModel::*load)(QIODevice &), const std::uint8_t *data, std::size_t size)
 {
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -37,8 +43,11 @@ void loadWith(void (CalendarModel::*load)(QIODevice &), const std::uint8_t *data
     } catch (const QmError &) {
         return; // a failure the user is told about, not a fault
     }
-    // Whatever loads must save again.
+    // Whatever loads must save again, and draw.
     calendar.CalendarDocumentBytes();
+    calendar.SetMagnification(smallImageZoom);
+    if (calendar.MakeBitmap().isNull())
+        std::abort(); // every page a file can describe fits in memory at this zoom
 }
 
 } // namespace
