@@ -112,6 +112,11 @@ QSize CalendarModel::ScaledPageSize() const
     return QSize(scalePercent(m_pageWidth, m_magnification), scalePercent(m_pageHeight, m_magnification));
 }
 
+int CalendarModel::bitmapDotsPerMeter() const
+{
+    return int(roundRatio(qint64(m_layoutPixelsPerInch) * 10000, 254));
+}
+
 int CalendarModel::LayoutGroup() const
 {
     const int layout = m_style.calendarLayout;

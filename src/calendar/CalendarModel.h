@@ -168,6 +168,9 @@ public:
     int LayoutPixelsPerInch() const { return m_layoutPixelsPerInch; }
     /// The page at Magnification: the size of the view that shows it.
     QSize ScaledPageSize() const;
+    /// The resolution of the page's bitmaps, in dots per metre: the layout's
+    /// pixels per inch, whatever the magnification.
+    int bitmapDotsPerMeter() const;
 
     /// Recomputes orientation, page size, main and mini rectangles and mini
     /// months from the settings (and, with MiniFonts::Reset, the mini fonts'

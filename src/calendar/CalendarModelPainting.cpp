@@ -8,7 +8,6 @@
 #include "calendar/CellTextPainter.h"
 #include "calendar/DrawingTarget.h"
 #include "platform/QmError.h"
-#include "platform/RoundHalfEven.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -96,9 +95,8 @@ QImage CalendarModel::MakeBitmap()
     QImage image(ScaledPageSize(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    const int dotsPerMeter = int(roundRatio(qint64(m_layoutPixelsPerInch) * 10000, 254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    image.setDotsPerMeterX(bitmapDotsPerMeter());
+    image.setDotsPerMeterY(bitmapDotsPerMeter());
     QPainter painter(&image);
     DrawPage(painter);
     painter.end();

@@ -57,6 +57,12 @@ QSize devicePixels(QSize size, qreal ratio)
     return (QSizeF(size) * ratio).toSize();
 }
 
+/// The part of `area` that `page` can change: all of it unless the painter clips.
+QRect visiblePart(const QPainter &page, const QRect &area)
+{
+    return page.hasClipping() ? area & page.clipBoundingRect().toAlignedRect() : area;
+}
+
 } // namespace
 
 CellTextPainter::CellTextPainter() = default;
@@ -72,6 +78,12 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
         page.fillRect(free.toQRect(), Qt::white);
         return true;
     }
+    // Only what the page's clip lets through is painted: a page painted in
+    // bands would otherwise paint every cell once for every band.
+    const QRect visible = visiblePart(page, free.toQRect());
+    if (visible.isEmpty())
+        return true;
+    const QRect visibleInCell = visible.translated(-free.left, -free.top);
     try {
         // On a high-density screen the page is drawn in device pixels, and
         // the cell text with it, rather than enlarged from logical pixels.
@@ -85,15 +97,20 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
             m_cellImage.setDotsPerMeterX(dotsPerMeter);
             m_cellImage.setDotsPerMeterY(dotsPerMeter);
         }
-        m_cellImage.fill(Qt::white);
         m_cellPainter.SetZooming(magnification);
         if (options == Options::SetForMonthGrid)
             m_cellPainter.SetPrintOptions(ScreenOptions);
         QPainter cell(&m_cellImage);
+        // The stretch folds the image's last row and column into the ones
+        // before them, so those are painted with the part that shows.
+        const QRect painted = visibleInCell.adjusted(0, 0, 1, 1) & QRect(QPoint(0, 0), size);
+        cell.setClipRect(painted);
+        cell.fillRect(painted, Qt::white);
         paintDocument(document, cell, QRect(QPoint(0, 0), size));
         cell.end();
         const QSize freeSize(free.width(), free.height());
-        page.drawImage(free.toQRect().topLeft(), stretchIntoFreeRectangle(m_cellImage, devicePixels(freeSize, ratio)));
+        page.drawImage(visible.topLeft(), stretchIntoFreeRectangle(m_cellImage, devicePixels(freeSize, ratio)),
+                       QRectF(QPointF(visibleInCell.topLeft()) * ratio, QSizeF(visibleInCell.size()) * ratio));
         return true;
     } catch (...) {
         return false;

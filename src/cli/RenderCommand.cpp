@@ -1,6 +1,7 @@
 // quillmark-cli render [DOC.QMF|STYLE.QMS] OUT.png|OUT.bmp|OUT.pdf [settings] [--dpi N]
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
+#include "platform/BandedPng.h"
 #include "platform/QmError.h"
 
 #include <QFile>
@@ -21,6 +22,13 @@ void checkWritable(QFile &file)
 
 void writeBitmap(CalendarModel &calendar, const QString &path, const QByteArray &format)
 {
+    if (format == "png") {
+        // A page at a printer's resolution is a hundred megabytes as one
+        // picture; painted and written a band at a time it needs one.
+        writePngInBands(path, calendar.ScaledPageSize(), calendar.bitmapDotsPerMeter(),
+                        [&calendar](QPainter &painter) { calendar.DrawPage(painter); });
+        return;
+    }
     QFile file(path);
     checkWritable(file);
     const QImage image = calendar.MakeBitmap();

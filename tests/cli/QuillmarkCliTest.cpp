@@ -84,7 +84,7 @@ TEST(QuillmarkCli, FilesThatCannotBeOpenedOrCreatedAreReportedWithTheSystemsReas
     const Row rows[] = {
         {{"info", missing}, "Cannot open file " + missing + ": No such file or directory"},
         {{"render", noFolder}, "Cannot create file " + noFolder + ": No such file or directory"},
-        {{"render", aFolder}, "Cannot create file " + aFolder + ": Is a directory"},
+        {{"render", aFolder}, "Cannot create file " + aFolder + ": Filename refers to a directory"},
     };
     for (const Row &row : rows) {
         const Result result = runProgram(row.arguments);
