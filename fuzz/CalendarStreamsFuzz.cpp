@@ -3,12 +3,12 @@
 // lays out and paints it with its cell texts into a small image, as the
 // window would show it. A load may fail with a message; nothing may crash,
 // leak or read out of bounds, and a loaded file must always draw.
+#include "FuzzApplication.h"
 #include "calendar/CalendarModel.h"
 #include "platform/Environment.h"
 #include "platform/QmError.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,14 +17,7 @@ namespace {
 
 void prepare()
 {
-    // The replay program brings its own application; libFuzzer does not.
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "CalendarStreamsFuzz";
-        static char *argv[] = {name, nullptr};
-        static QGuiApplication application(argc, argv);
-    }
+    qm::fuzz::ensureApplication();
     qm::Environment::pinScreenPixelsPerInch(96);
 }
 
@@ -58,5 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Q_UNUSED(prepared);
     loadWith(&CalendarModel::LoadCalendarFromStream, data, size);
     loadWith(&CalendarModel::LoadStyleSheetFromStream, data, size);
+    qm::fuzz::letCachesShrink();
     return 0;
 }
