@@ -31,6 +31,19 @@ int showMessage(QMessageBox::Icon icon, const QString &caption, const QString &t
     return box.exec();
 }
 
+/// The extension of the first pattern of the filter among `filters` that the
+/// dialog shows as `shown` (its name without the patterns): "PNG" for
+/// "PNG File", from "PNG File (*.PNG *.png)".
+QString suffixOfShownFilter(const QStringList &filters, const QString &shown)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    for (const QString &filter : filters) {
+        if (filter.left(filter.indexOf(u'(')).trimmed() == shown)
+            return pattern.match(filter).captured(1);
+    }
+    return {};
+}
+
 QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(dialogParent(), request.title, request.initialFolder,
@@ -40,6 +53,13 @@ QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptM
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // Where several file types are offered, a name typed without one gets
+    // the type of the filter the user chose.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &shown) {
+        const QString suffix = suffixOfShownFilter(dialog.nameFilters(), shown);
+        if (!dialog.defaultSuffix().isEmpty() && !suffix.isEmpty())
+            dialog.setDefaultSuffix(suffix);
+    });
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)

@@ -5,6 +5,7 @@
 #include "support/ModalDialogs.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -113,6 +114,27 @@ TEST(DesktopPrompts, SaveDialogStartsFromTheRequestAndAddsTheDefaultSuffix)
         {QStringLiteral("Save As Calendar Style Sheet"), folder.path(), QStringLiteral("MyStyle.QMS"),
          QStringLiteral("Calendar Style Sheet (*.QMS)"), QStringLiteral("QMS"), true});
     EXPECT_EQ(chosen, QDir(folder.path()).filePath(QStringLiteral("Mine.QMS")));
+}
+
+TEST(DesktopPrompts, ANameWithoutTypeGetsTheTypeOfTheChosenFilter)
+{
+    QTemporaryDir folder;
+    DesktopPrompts prompts;
+    onNextModal<QFileDialog>([](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("BMP"));
+        // The user picks the second file type, then types a bare name.
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        types->setCurrentIndex(1);
+        Q_EMIT types->activated(1);
+        Q_EMIT types->textActivated(types->itemText(1));
+        dialog->selectFile(QStringLiteral("Mine"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QString chosen =
+        prompts.getSaveFileName({QStringLiteral("Save Calendar As Bitmap"), folder.path(), QStringLiteral("Plan.BMP"),
+                                 QStringLiteral("Bitmap File (*.BMP);;PNG File (*.PNG)"), QStringLiteral("BMP"), true});
+    EXPECT_EQ(chosen, QDir(folder.path()).filePath(QStringLiteral("Mine.PNG")));
 }
 
 TEST(DesktopPrompts, OpenDialogWantsAnExistingFileAndCancelGivesNothing)
