@@ -86,7 +86,7 @@ void CalendarModel::DrawPage(QPainter &painter)
 {
     const DrawingTarget target = DrawingTarget::screen(m_layoutPixelsPerInch, m_magnification);
     painter.fillRect(QRect(QPoint(0, 0), ScaledPageSize()), Qt::white);
-    Canvas canvas(painter, target.fontPixelsPerInch());
+    Canvas canvas(painter, target.fontPixelsPerInch(), Canvas::Lines::DevicePixels);
     drawPage(canvas, target, m_mainAttr);
 }
 
@@ -116,7 +116,7 @@ void CalendarModel::PrintCalendar(QPagedPaintDevice &device)
     const QPoint offset(device.pageLayout().paintRectPixels(resolutionX).left(),
                         device.pageLayout().paintRectPixels(resolutionY).top());
     const DrawingTarget target = DrawingTarget::printer(m_layoutPixelsPerInch, resolutionX, resolutionY, offset);
-    Canvas canvas(painter, target.fontPixelsPerInch());
+    Canvas canvas(painter, target.fontPixelsPerInch(), Canvas::Lines::Hairlines);
     // Paper coordinates must not replace the screen's cells, which clicks still use.
     TCalendarAttributes printed = m_mainAttr;
     drawPage(canvas, target, printed);

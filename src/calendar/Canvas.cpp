@@ -2,9 +2,10 @@
 
 namespace qm {
 
-Canvas::Canvas(QPainter &painter, int fontPixelsPerInch)
+Canvas::Canvas(QPainter &painter, int fontPixelsPerInch, Lines lines)
     : m_painter(painter)
     , m_fontPixelsPerInch(fontPixelsPerInch)
+    , m_lines(lines)
     , m_metrics(QFontMetrics(painter.font()))
 {}
 
@@ -49,7 +50,22 @@ void Canvas::line(int x0, int y0, int x1, int y1)
     } else {
         pixels = y0 < y1 ? QRect(x0, y0, 1, y1 - y0) : QRect(x0, y1 + 1, 1, y0 - y1);
     }
-    m_painter.fillRect(pixels, Qt::black);
+    if (m_lines == Lines::DevicePixels) {
+        m_painter.fillRect(pixels, Qt::black);
+        return;
+    }
+    // Through the middle of the pixels the line covers; the painter keeps
+    // its pen for the text drawn after.
+    const QPen pen = m_painter.pen();
+    m_painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
+    const QRectF covered(pixels);
+    if (pixels.height() == 1)
+        m_painter.drawLine(QPointF(covered.left(), covered.center().y()),
+                           QPointF(covered.right(), covered.center().y()));
+    else
+        m_painter.drawLine(QPointF(covered.center().x(), covered.top()),
+                           QPointF(covered.center().x(), covered.bottom()));
+    m_painter.setPen(pen);
 }
 
 int Canvas::textHeight() const

@@ -16,8 +16,8 @@ namespace qm {
 /// image, a bitmap or a printer page, plus the resolution at which font sizes
 /// in points become pixels. It keeps the classic pixel rules the geometry
 /// relies on: filled rectangles exclude their right and bottom edges, a line
-/// does not draw its end point, lines are black and one device pixel wide,
-/// text has no background.
+/// does not draw its end point, lines are black and one device pixel wide
+/// (or hairlines on paper), text has no background.
 class Canvas
 {
 public:
@@ -28,7 +28,16 @@ public:
         TopCenter,    // centred horizontally at the top, one line
     };
 
-    Canvas(QPainter &painter, int fontPixelsPerInch);
+    /// How wide the black lines are.
+    enum class Lines {
+        DevicePixels, // one pixel of the device: screen and bitmaps
+        // The thinnest line the device draws: one dot of a printer, and one
+        // pixel of the screen when a print preview or a PDF viewer shows the
+        // page smaller, where a line one printer dot wide would fade away.
+        Hairlines,
+    };
+
+    Canvas(QPainter &painter, int fontPixelsPerInch, Lines lines);
 
     QPainter &painter() { return m_painter; }
     int fontPixelsPerInch() const { return m_fontPixelsPerInch; }
@@ -55,6 +64,7 @@ public:
 private:
     QPainter &m_painter;
     int m_fontPixelsPerInch;
+    Lines m_lines;
     QColor m_brush = Qt::white;
     QColor m_textColor = Qt::black;
     std::optional<QFontMetrics> m_metrics;

@@ -199,20 +199,40 @@ TEST(CalendarDrawing, BordersDrawTheLinesTheirStyleNames)
                         {cbTop, true, false, false, false},
                         {cbBottom, false, false, true, false},
                         {cbTopBottom, true, false, true, false}};
-    for (const Row &row : rows) {
-        QImage image(12, 12, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        Canvas canvas(painter, 96);
-        DrawBorder(canvas, {2, 2, 9, 7}, row.style);
-        painter.end();
-        EXPECT_EQ(isBlack(image, 5, 2), row.top) << int(row.style);
-        EXPECT_EQ(isBlack(image, 9, 4), row.right) << int(row.style);
-        EXPECT_EQ(isBlack(image, 5, 7), row.bottom) << int(row.style);
-        EXPECT_EQ(isBlack(image, 2, 4), row.left) << int(row.style);
-        EXPECT_EQ(isBlack(image, 9, 7), row.style == cbAll) << int(row.style); // corners of the closed outline
-        EXPECT_FALSE(isBlack(image, 5, 4)) << int(row.style);
+    // Hairlines, drawn for paper, cover the pixels that lines one pixel wide do.
+    for (const Canvas::Lines lines : {Canvas::Lines::DevicePixels, Canvas::Lines::Hairlines}) {
+        for (const Row &row : rows) {
+            SCOPED_TRACE(testing::Message() << "style " << int(row.style) << ", lines " << int(lines));
+            QImage image(12, 12, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            Canvas canvas(painter, 96, lines);
+            DrawBorder(canvas, {2, 2, 9, 7}, row.style);
+            painter.end();
+            EXPECT_EQ(isBlack(image, 5, 2), row.top);
+            EXPECT_EQ(isBlack(image, 9, 4), row.right);
+            EXPECT_EQ(isBlack(image, 5, 7), row.bottom);
+            EXPECT_EQ(isBlack(image, 2, 4), row.left);
+            EXPECT_EQ(isBlack(image, 9, 7), row.style == cbAll); // corners of the closed outline
+            EXPECT_FALSE(isBlack(image, 5, 4));
+            EXPECT_FALSE(isBlack(image, 10, 7)) << "a line leaves out its end point";
+            EXPECT_FALSE(isBlack(image, 5, 8));
+        }
     }
+}
+
+TEST(CalendarDrawing, PaperLinesShowOnAPageShownSmaller)
+{
+    // A print preview shows a page of printer dots at a tenth of their number.
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(0.1, 0.1);
+    Canvas canvas(painter, 600, Canvas::Lines::Hairlines);
+    DrawBorder(canvas, {20, 20, 381, 381}, cbAll);
+    painter.end();
+    for (const QPoint &onLine : {QPoint(20, 2), QPoint(38, 20), QPoint(20, 38), QPoint(2, 20)})
+        EXPECT_TRUE(isBlack(image, onLine.x(), onLine.y())) << onLine.x() << "," << onLine.y();
 }
 
 TEST(CalendarDrawing, CellBordersChooseTheirGridLines)
