@@ -11,19 +11,15 @@ namespace qm {
 
 void writeImageFile(const QString &fileName, const QImage &image)
 {
-    const QmError cannotCreate(QStringLiteral("Cannot create file %1").arg(fileName));
     const QByteArray format = fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "png" : "bmp";
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
+    // A picture too large to be made has no reason to give.
     if (image.isNull() || !writer.write(image))
-        throw cannotCreate;
-    try {
-        writeFileAtomically(fileName, bytes);
-    } catch (const QmError &) {
-        throw cannotCreate;
-    }
+        throw QmError::cannotCreateFile(fileName, QString());
+    writeFileAtomically(fileName, bytes);
 }
 
 } // namespace qm

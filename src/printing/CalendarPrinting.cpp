@@ -20,7 +20,8 @@ void printCalendar(CalendarModel &calendar, QPrinter &printer)
 
 void exportCalendarPdf(CalendarModel &calendar, const QString &path)
 {
-    const QmError cannotCreate(QStringLiteral("Cannot create file %1").arg(path));
+    // Qt's PDF engine cannot say why it failed.
+    const QmError cannotCreate = QmError::cannotCreateFile(path, QString());
     // Qt's PDF printer writes straight into its file; it writes a temporary
     // one here, which takes the place of `path` only when it is whole.
     QTemporaryFile pdf;

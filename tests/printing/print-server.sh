@@ -48,7 +48,17 @@ start) ;;
 esac
 
 stop_server
-rm -rf "$folder"
+# The printer's filters may still be finishing the last job of the server
+# that was stopped, writing into the folder while it is emptied.
+tries=0
+until rm -rf "$folder" 2>/dev/null; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 100 ]; then
+    echo "print-server.sh: $folder cannot be emptied" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
 if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null || [ ! -x /usr/lib/cups/backend/cups-pdf ]; then
   echo "print-server.sh: needs root, cups and printer-driver-cups-pdf; the printing tests will skip" >&2
   exit 0
