@@ -81,9 +81,8 @@ QByteArray writeRtf(const TQmRTFText &document)
     stream.open(QIODevice::WriteOnly);
     TQmRTFWriter writer;
     writer.SetupWholeDocument(document, {});
-    writer.WriteHeader(&stream);
-    writer.WriteBody(&stream);
-    writer.WriteFooter(&stream);
+    if (writer.WriteHeader(&stream) != 0 || writer.WriteBody(&stream) != 0 || writer.WriteFooter(&stream) != 0)
+        return {};
     return rtf;
 }
 

@@ -2,8 +2,6 @@
 // output name says ".rtf".
 #include "cli/CliCommand.h"
 #include "cli/TextDocumentFile.h"
-#include "platform/QmError.h"
-#include "richtext/ResultCode.h"
 
 namespace qm::cli {
 
@@ -14,8 +12,6 @@ int runRtf(const QStringList &arguments, CliIo &)
     TQmRTFTextIo document;
     loadTextDocument(document, arguments[0]);
     document.SaveToFile(arguments[1]);
-    if (document.ResultCode() != qm::result::Success)
-        throw QmError::cannotCreateFile(arguments[1], QString());
     return kSuccess;
 }
 

@@ -312,7 +312,7 @@ int TQmRTFTextIo::WriteDocument(QIODevice *stream, TQmTextWriter *writer)
     return m_result = writeDocument(stream, writer, Scope::WholeDocument);
 }
 
-void TQmRTFTextIo::save(QIODevice *stream, Scope scope)
+int TQmRTFTextIo::save(QIODevice *stream, Scope scope)
 {
     try {
         if (m_writerOverride) {
@@ -324,20 +324,19 @@ void TQmRTFTextIo::save(QIODevice *stream, Scope scope)
     } catch (const std::exception &) {
         m_result = qm::result::Failure;
     }
+    return m_result;
 }
 
-void TQmRTFTextIo::SaveToStream(QIODevice *stream)
+int TQmRTFTextIo::SaveToStream(QIODevice *stream)
 {
-    save(stream, Scope::WholeDocument);
+    return save(stream, Scope::WholeDocument);
 }
 
-void TQmRTFTextIo::SaveSelectionToStream(QIODevice *stream)
+int TQmRTFTextIo::SaveSelectionToStream(QIODevice *stream)
 {
-    if (!m_selection.start.isValid()) {
-        m_result = qm::result::Success;
-        return;
-    }
-    save(stream, Scope::Selection);
+    if (!m_selection.start.isValid())
+        return m_result = qm::result::Success;
+    return save(stream, Scope::Selection);
 }
 
 void TQmRTFTextIo::SaveToFile(const QString &fileName)
@@ -364,9 +363,11 @@ void TQmRTFTextIo::SaveToFile(const QString &fileName)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw QmError::cannotCreateFile(fileName, file.errorString());
     m_forceRtf = true;
-    SaveToStream(&file);
-    if (m_result == qm::result::Success && !file.commit())
-        m_result = qm::result::Failure;
+    if (SaveToStream(&file) == qm::result::Success && file.commit())
+        return;
+    m_result = qm::result::Failure;
+    // QSaveFile has left the old file, if any, as it was.
+    throw QmError::cannotCreateFile(fileName, file.errorString());
 }
 
 // Calendar document payload -----------------------------------------------
@@ -379,7 +380,10 @@ QByteArray TQmRTFTextIo::writeDataProperty() const
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     TQmRTFWriter writer;
-    writeDocument(&buffer, &writer, Scope::WholeDocument);
+    // Writing into memory fails only while the document is being loaded;
+    // a cut payload would be stored as the cell's text.
+    if (writeDocument(&buffer, &writer, Scope::WholeDocument) != qm::result::Success)
+        throw QmError(QStringLiteral("Stream write error"));
     data.append(4, '\0');
     return data;
 }

@@ -62,20 +62,22 @@ public:
     void LoadFromFile(const QString &fileName);
 
     // Saving --------------------------------------------------------------
-    /// Writes the whole document in the chosen format (see `chooseWriter`).
-    void SaveToStream(QIODevice *stream);
+    /// Writes the whole document in the chosen format (see `chooseWriter`);
+    /// returns the result code, which `ResultCode` keeps.
+    [[nodiscard]] int SaveToStream(QIODevice *stream);
     /// Like `SaveToStream` for the selected range; without selection nothing
     /// is written and the result is success.
-    void SaveSelectionToStream(QIODevice *stream);
+    [[nodiscard]] int SaveSelectionToStream(QIODevice *stream);
     /// Saves in RTF when the name contains ".rtf" (any letter case), as HTML
     /// when it contains ".htm", else in the save format; an empty document is
     /// still written as RTF. The file is replaced only when everything was
-    /// written. Raises "Cannot create file <name>" when it cannot be created.
+    /// written. Raises "Cannot create file <name>" when it cannot be created
+    /// or written to the end; `ResultCode` is then 7.
     void SaveToFile(const QString &fileName);
     /// Hands `writer` the document (the selection, or everything) and runs its
     /// header, body and footer steps until one fails; returns and keeps the
     /// result code. 7 without a writer.
-    int WriteDocument(QIODevice *stream, TQmTextWriter *writer);
+    [[nodiscard]] int WriteDocument(QIODevice *stream, TQmTextWriter *writer);
 
     int ResultCode() const { return m_result; }
 
@@ -110,8 +112,8 @@ public:
 
 private:
     enum class Scope { WholeDocument, Selection };
-    void save(QIODevice *stream, Scope scope);
-    int writeDocument(QIODevice *stream, TQmTextWriter *writer, Scope scope) const;
+    [[nodiscard]] int save(QIODevice *stream, Scope scope);
+    [[nodiscard]] int writeDocument(QIODevice *stream, TQmTextWriter *writer, Scope scope) const;
     /// The writer for the save format, the last loaded format or the memory
     /// format; an empty document is saved as ANSI text unless RTF is forced.
     std::unique_ptr<TQmTextWriter> chooseWriter() const;

@@ -272,9 +272,9 @@ int TQmRTFWriter::flush(bool space)
         return m_result;
     if (space)
         m_buffer += ' ';
-    put(m_buffer);
+    const int result = put(m_buffer);
     m_buffer.clear();
-    return m_result;
+    return result;
 }
 
 std::vector<TQmRTFWriter::CellLayout> TQmRTFWriter::rowLayout(const TParagraph *first) const
@@ -290,7 +290,7 @@ std::vector<TQmRTFWriter::CellLayout> TQmRTFWriter::rowLayout(const TParagraph *
     return row;
 }
 
-void TQmRTFWriter::writeRowDescription(const std::vector<CellLayout> &row)
+int TQmRTFWriter::writeRowDescription(const std::vector<CellLayout> &row)
 {
     const TParagraph &paragraph = *m_paragraph;
     const TTextHeader &header = m_document->Header();
@@ -316,10 +316,11 @@ void TQmRTFWriter::writeRowDescription(const std::vector<CellLayout> &row)
         }
         appendWord(m_buffer, "\\cellx",
                    qm::mulDiv(rowWidth - paragraph.rightIndent, cell.placement, 255) + paragraph.leftIndent);
-        if (m_buffer.size() >= RowDescriptionChunk)
-            flush(false);
+        if (m_buffer.size() >= RowDescriptionChunk && flush(false) != qm::result::Success)
+            return m_result;
     }
     m_buffer += "\\intbl";
+    return m_result;
 }
 
 void TQmRTFWriter::writeBorderGroup()
@@ -469,7 +470,8 @@ int TQmRTFWriter::ParagraphStart()
             openGroup(GroupKind::TableRow);
             if (row.empty())
                 row = rowLayout(&paragraph);
-            writeRowDescription(row);
+            if (writeRowDescription(row) != qm::result::Success)
+                return m_result;
             m_row = std::move(row);
         }
     } else {

@@ -15,14 +15,14 @@
 class TQmRTFWriter : public TQmTextWriter
 {
 public:
-    int WriteHeader(QIODevice *stream) override;
+    [[nodiscard]] int WriteHeader(QIODevice *stream) override;
     /// Closes every open group and the document.
-    int WriteFooter(QIODevice *stream) override;
+    [[nodiscard]] int WriteFooter(QIODevice *stream) override;
 
 protected:
-    int WriteLine(const TTextLine &line, int from, int to) override;
-    int ParagraphStart() override;
-    int ParagraphEnd() override;
+    [[nodiscard]] int WriteLine(const TTextLine &line, int from, int to) override;
+    [[nodiscard]] int ParagraphStart() override;
+    [[nodiscard]] int ParagraphEnd() override;
 
 private:
     enum class GroupKind { Body, TabStops, TableRow, Border, Shading };
@@ -43,12 +43,12 @@ private:
         friend bool operator==(const CellLayout &, const CellLayout &) = default;
     };
 
-    int writeAttributes(const TAttr &attr);
-    int writeCharacters(const char16_t *text, int count, bool rtfCode);
-    int writeObject(char16_t code, const TAttr &attr);
-    int writePicture(const TTextObject &object);
-    int writeHex(QByteArrayView data);
-    int writeFootnote(const TAttr &attr);
+    [[nodiscard]] int writeAttributes(const TAttr &attr);
+    [[nodiscard]] int writeCharacters(const char16_t *text, int count, bool rtfCode);
+    [[nodiscard]] int writeObject(char16_t code, const TAttr &attr);
+    [[nodiscard]] int writePicture(const TTextObject &object);
+    [[nodiscard]] int writeHex(QByteArrayView data);
+    [[nodiscard]] int writeFootnote(const TAttr &attr);
     /// Ends a run of RTF-code text, so that what follows is read as RTF again.
     void closeRtfCode(QByteArray &out);
 
@@ -58,13 +58,13 @@ private:
     /// Closes groups, innermost first, up to and including the innermost one of `kind`.
     void closeThrough(GroupKind kind);
     std::vector<CellLayout> rowLayout(const TParagraph *first) const;
-    void writeRowDescription(const std::vector<CellLayout> &row);
+    [[nodiscard]] int writeRowDescription(const std::vector<CellLayout> &row);
     void writeBorderGroup();
     void writeShading();
     void writeTabStops();
     void writeParagraphValues();
     /// Writes the buffered control words, followed by a space when `space`.
-    int flush(bool space);
+    [[nodiscard]] int flush(bool space);
 
     std::vector<Group> m_groups;
     std::vector<CellLayout> m_row;

@@ -78,8 +78,8 @@ void TQmRtfStrings::LoadFromStream(QIODevice *stream)
     m_document.LoadFromStream(stream);
 }
 
-void TQmRtfStrings::SaveToStream(QIODevice *stream) const
+int TQmRtfStrings::SaveToStream(QIODevice *stream) const
 {
     TQmTextWriter writer;
-    m_document.WriteDocument(stream, &writer);
+    return m_document.WriteDocument(stream, &writer);
 }

@@ -33,8 +33,9 @@ public:
 
     /// Empties the document and loads `stream` with format detection.
     void LoadFromStream(QIODevice *stream);
-    /// Writes the document as plain ANSI text, whatever its save format.
-    void SaveToStream(QIODevice *stream) const;
+    /// Writes the document as plain ANSI text, whatever its save format;
+    /// returns the writer's result code.
+    [[nodiscard]] int SaveToStream(QIODevice *stream) const;
 
 private:
     TParagraph *paragraphAt(int index) const;

@@ -30,7 +30,8 @@ enum class TPlainTextEncoding : quint8 {
 /// The document's `WriteDocument` calls `Setup`, then `WriteHeader`,
 /// `WriteBody` and `WriteFooter`; each returns a result code (`qm::result`):
 /// 0 success, 7 when the stream took fewer bytes than it was given, 8 when
-/// there is nothing to write. The first failing step ends the writing.
+/// there is nothing to write. The first failing step ends the writing. Every
+/// result must be looked at: a write failure ignored is a document lost.
 class TQmTextWriter
 {
 public:
@@ -47,22 +48,22 @@ public:
     /// `Setup` for the whole of `document`.
     void SetupWholeDocument(const TQmRTFText &document, const TWriterOptions &options);
 
-    virtual int WriteHeader(QIODevice *stream);
+    [[nodiscard]] virtual int WriteHeader(QIODevice *stream);
     /// Walks the range: paragraph start, the lines, paragraph end (after
     /// every paragraph but the last of the range, and after table cells).
-    int WriteBody(QIODevice *stream);
-    virtual int WriteFooter(QIODevice *stream);
+    [[nodiscard]] int WriteBody(QIODevice *stream);
+    [[nodiscard]] virtual int WriteFooter(QIODevice *stream);
 
     int ResultCode() const { return m_result; }
 
 protected:
     /// Writes the characters [from, to) of the current line.
-    virtual int WriteLine(const TTextLine &line, int from, int to);
-    virtual int ParagraphStart() { return 0; }
-    virtual int ParagraphEnd();
+    [[nodiscard]] virtual int WriteLine(const TTextLine &line, int from, int to);
+    [[nodiscard]] virtual int ParagraphStart() { return 0; }
+    [[nodiscard]] virtual int ParagraphEnd();
 
     /// Hands `bytes` to the stream; 7 when it took fewer.
-    int put(QByteArrayView bytes);
+    [[nodiscard]] int put(QByteArrayView bytes);
 
     QIODevice *m_stream = nullptr;
     const TQmRTFText *m_document = nullptr;

@@ -2,9 +2,11 @@
 
 #include "platform/QmError.h"
 #include "richtext/QmRTFWriter.h"
+#include "richtext/QmRtfStrings.h"
 #include "richtext/ResultCode.h"
 
 #include "ErrorText.h"
+#include "RecordingDevice.h"
 #include "TestDocuments.h"
 
 #include <QBuffer>
@@ -27,7 +29,7 @@ QByteArray saved(TQmRTFTextIo &document)
     QByteArray bytes;
     QBuffer stream(&bytes);
     stream.open(QIODevice::WriteOnly);
-    document.SaveToStream(&stream);
+    EXPECT_EQ(document.SaveToStream(&stream), 0);
     return bytes;
 }
 
@@ -207,14 +209,13 @@ TEST(QmRTFTextIoTest, SaveSelection)
     QByteArray bytes;
     QBuffer stream(&bytes);
     stream.open(QIODevice::WriteOnly);
-    document.SaveSelectionToStream(&stream);
-    EXPECT_EQ(document.ResultCode(), 0);
+    EXPECT_EQ(document.SaveSelectionToStream(&stream), 0);
     EXPECT_TRUE(bytes.isEmpty());
 
     TParagraph *paragraph = document.FirstParagraph();
     document.SetSelection({{paragraph, paragraph->firstLine(), 1}, {paragraph, paragraph->firstLine(), 3}});
     document.SetSaveFormat(FormatANSI);
-    document.SaveSelectionToStream(&stream);
+    EXPECT_EQ(document.SaveSelectionToStream(&stream), 0);
     EXPECT_EQ(bytes, QByteArray("el\0", 3));
 }
 
@@ -371,4 +372,18 @@ TEST(QmRTFTextIoTest, DataProperty)
     appendRun(other, other.FirstParagraph(), "old", attr());
     other.readDataProperty(data);
     EXPECT_FALSE(paragraphTexts(other).join(QString()).contains("old")) << "reading replaces the document";
+}
+
+TEST(QmRTFTextIoTest, AWriteCutShortIsReportedByEverySaveOfTheDocument)
+{
+    TQmRTFTextIo document;
+    appendRun(document, document.FirstParagraph(), "Hello", attr());
+    for (TQmLoadFormat format : {FormatRTF, FormatANSI}) {
+        document.SetSaveFormat(format);
+        RecordingDevice device(3);
+        EXPECT_EQ(document.SaveToStream(&device), qm::result::Failure) << format;
+        EXPECT_EQ(document.ResultCode(), qm::result::Failure) << format;
+    }
+    RecordingDevice device(3);
+    EXPECT_EQ(TQmRtfStrings(document).SaveToStream(&device), qm::result::Failure);
 }

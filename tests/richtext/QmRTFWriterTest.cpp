@@ -2,6 +2,7 @@
 
 #include "richtext/ResultCode.h"
 
+#include "RecordingDevice.h"
 #include "TestDocuments.h"
 
 #include <QBuffer>
@@ -24,33 +25,6 @@ const QByteArray DefaultColorTable =
 const QByteArray PageLayout = "\\paperw12240\\paperh15840\\margl1880\\margr1880\\margt1440\\margb1440";
 /// The header of a new document, whose font table is empty.
 const QByteArray NewHeader = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl}" + DefaultColorTable + PageLayout;
-
-/// A stream that records the size of every write and can refuse bytes after a limit.
-class RecordingDevice : public QIODevice
-{
-public:
-    explicit RecordingDevice(qint64 limit = -1)
-        : m_limit(limit)
-    {
-        open(QIODevice::WriteOnly);
-    }
-    QByteArray bytes;
-    QList<qint64> writes;
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        writes.append(size);
-        if (m_limit >= 0)
-            size = qMin(size, m_limit - bytes.size());
-        bytes.append(data, size);
-        return size;
-    }
-
-private:
-    qint64 m_limit;
-};
 
 struct Written {
     QByteArray bytes;

@@ -34,7 +34,7 @@ TEST(QmRtfStringsTest, ParagraphsAsStrings)
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     document.SetSaveFormat(FormatRTF);
-    strings.SaveToStream(&out);
+    EXPECT_EQ(strings.SaveToStream(&out), 0);
     EXPECT_EQ(bytes, QByteArray("2\r\nthree\r\nfour\0", 15)) << "always plain text";
 
     strings.Clear();
