@@ -343,6 +343,34 @@ int TQmRTFTextPaint::paintLineRange(int mode, int firstLine)
     return next;
 }
 
+void TQmRTFTextPaint::PaintView(QPainter *canvas, QSize size)
+{
+    SetCanvas(canvas);
+    m_origin = {};
+    m_paintHeight = size.height();
+    UpdateLayout();
+    QPainter &painter = *canvas;
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
+    if (!m_transparent && !(m_paintFlags & paint::Transparent))
+        painter.fillRect(QRect(QPoint(0, 0), size), toQColor(m_backgroundColor));
+    std::vector<PaintedLine> lines;
+    for (TParagraph *paragraph = FirstParagraph(); paragraph; paragraph = paragraph->next()) {
+        for (TTextLine *line = paragraph->firstLine(); line; line = line->next()) {
+            const int top = line->top - m_scroll.y();
+            if (top < size.height() && top + line->height > 0)
+                lines.push_back({paragraph, line, QPoint(-m_scroll.x(), top), selectedIndexes(*paragraph, *line)});
+        }
+    }
+    for (const PaintedLine &painted : lines)
+        paintLineGround(painter, painted);
+    for (const PaintedLine &painted : lines)
+        paintLineContent(painter, painted);
+    painter.restore();
+    // The canvas lives only as long as the paint event.
+    m_canvas = nullptr;
+}
+
 int TQmRTFTextPaint::linesThatFit(int firstLine, std::vector<PaintedLine> &lines)
 {
     TParagraph *paragraph = FirstParagraph();

@@ -143,6 +143,13 @@ public:
     /// keeps the print settings in between (both return 0). Returns the
     /// number of the first line not painted, or 0 when the document ended.
     int PaintLines(QPainter *canvas, int x, int mode, int firstLine, int height, int width, int y);
+    /// Paints what the scroll position shows of the document in a view of
+    /// `size` at (0, 0) on `canvas`, with the engine's own paint flags (the
+    /// editing control's window): lines cut at the view's edges, the
+    /// selection highlighted, the rest of the view in the background colour.
+    void PaintView(QPainter *canvas, QSize size);
+    /// The advance of each character of a laid-out `line`, justification included.
+    std::vector<int> CharacterAdvances(const TTextLine &line) const;
     /// The objects painted last (at most 30), latest last.
     const std::deque<PaintedObject> &PaintedObjects() const { return m_paintedObjects; }
 

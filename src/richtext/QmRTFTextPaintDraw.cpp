@@ -57,12 +57,8 @@ struct TQmRTFTextPaint::LineRuns {
     std::vector<Run> runs;
 };
 
-TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) const
+std::vector<int> TQmRTFTextPaint::CharacterAdvances(const TTextLine &line) const
 {
-    const TTextLine &line = *painted.line;
-    const std::pair<int, int> selected = painted.selected;
-    LineRuns result;
-
     // Justification spreads the line's extra width over its spaces but the last.
     int spaces = 0;
     for (int i = 0; i < line.length; ++i)
@@ -71,7 +67,7 @@ TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) 
     const int perSpace = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra / gaps : 0;
     int remainder = line.justifyExtra > 0 && gaps > 0 ? line.justifyExtra % gaps : 0;
     int spaceNumber = 0;
-    result.advances.resize(size_t(line.length));
+    std::vector<int> advances(size_t(line.length));
     for (int i = 0; i < line.length; ++i) {
         int width = attrAt(line, i).width;
         if (line.text()[i] == ' ' && spaceNumber++ < gaps) {
@@ -81,8 +77,17 @@ TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) 
                 --remainder;
             }
         }
-        result.advances[size_t(i)] = width;
+        advances[size_t(i)] = width;
     }
+    return advances;
+}
+
+TQmRTFTextPaint::LineRuns TQmRTFTextPaint::lineRuns(const PaintedLine &painted) const
+{
+    const TTextLine &line = *painted.line;
+    const std::pair<int, int> selected = painted.selected;
+    LineRuns result;
+    result.advances = CharacterAdvances(line);
 
     const auto isSelected = [&](int i) { return i >= selected.first && i < selected.second; };
     const auto standsAlone = [&](int i) {
