@@ -38,7 +38,10 @@ int paragraphLength(const TParagraph &paragraph)
 
 } // namespace
 
-TQmRTFTextInput::TQmRTFTextInput() = default;
+TQmRTFTextInput::TQmRTFTextInput()
+{
+    SetCaret({FirstParagraph(), FirstParagraph()->firstLine(), 0});
+}
 TQmRTFTextInput::~TQmRTFTextInput() = default;
 
 void TQmRTFTextInput::AfterReset()
@@ -123,7 +126,30 @@ void TQmRTFTextInput::moveTo(const TTextPosition &position, TSelectionMode mode)
         SetSelection({});
     }
     SetCaret(position);
+    takeAttributeAtCaret();
     m_lastEdit.reset();
+}
+
+void TQmRTFTextInput::takeAttributeAtCaret()
+{
+    const TTextPosition caret = Caret();
+    if (!IsRich() || !caret.isValid())
+        return;
+    // Text typed next continues the character before the caret, or, at the
+    // start of a paragraph, the one after it.
+    const TAttr *attr = nullptr;
+    if (caret.index > 0)
+        attr = &caret.line->attributes()[caret.index - 1];
+    else if (const TTextLine *previous = caret.line->previous())
+        attr = &previous->attributes()[previous->length - 1];
+    else if (caret.line->length > 0)
+        attr = &caret.line->attributes()[0];
+    if (!attr)
+        return;
+    TAttr taken = *attr;
+    taken.flags &= ~quint32(TAttr::Object | TAttr::InsertPoint | TAttr::HyperlinkRecord);
+    taken.tag = 0;
+    CurrentAttr() = taken;
 }
 
 void TQmRTFTextInput::MoveCaret(TCaretMove move, TSelectionMode mode)

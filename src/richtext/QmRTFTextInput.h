@@ -151,6 +151,8 @@ private:
     TTextPosition positionInLine(TParagraph *paragraph, TTextLine *line, int x) const;
     TTextPosition positionAtPoint(QPoint point);
     void moveTo(const TTextPosition &position, TSelectionMode mode);
+    /// The current attribute becomes that of the text at the caret.
+    void takeAttributeAtCaret();
     /// The selection's ends in document order.
     std::pair<TTextPosition, TTextPosition> orderedRange() const;
 
