@@ -16,7 +16,6 @@
 #include "printing/PrinterPaper.h"
 #include "printing/Printers.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -104,7 +103,9 @@ void TCalendarMain::printNow(QPrinter &printer)
         prompts().showError(error.message());
         return;
     }
-    QCoreApplication::processEvents();
+    // The page has gone to the printer in full: the window may now repaint
+    // what the print dialog covered while the busy cursor still shows.
+    repaintPartWay();
     qm::EndBusy();
 }
 
@@ -124,7 +125,9 @@ bool TCalendarMain::CheckPrinterMargins()
         return false;
     qm::widenMargins(calendar(), *minimum);
     m_calendarPanel->update();
-    QCoreApplication::processEvents();
+    // The widened margins show before the print, which keeps the window
+    // busy for a while; nothing of the calendar is half-changed here.
+    repaintPartWay();
     // The margins are part of the document.
     SetSaveNeeded(true);
     return true;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace qm::bitmap {
 namespace {
@@ -108,6 +109,95 @@ void putLittle16(QByteArray &out, quint16 value)
     out.append(bytes, 2);
 }
 
+// The fields of a bitmap's information header that reading it needs, read
+// once and checked against the picture limits.
+struct InfoHeader {
+    enum Compression : quint32 { Uncompressed = 0, RunLength8 = 1, RunLength4 = 2, BitFields = 3 };
+
+    quint32 size = 0;
+    qint64 width = 0;
+    qint64 height = 0;
+    bool topDown = false; // a negative height stores the rows top to bottom
+    int bitsPerPixel = 0;
+    quint32 compression = Uncompressed;
+    quint32 colorsUsed = 0;
+
+    qint64 rowBytes() const { return (width * bitsPerPixel + 31) / 32 * 4; }
+    qint64 pixelBytes() const { return rowBytes() * height; }
+};
+
+// Little-endian fields read in order; reading past the end fails the whole
+// read instead of touching memory beyond the data.
+class LittleEndianReader
+{
+public:
+    explicit LittleEndianReader(QByteArrayView data)
+        : m_data(data)
+    {}
+
+    template <typename Value> Value read()
+    {
+        if (m_data.size() - m_position < qsizetype(sizeof(Value))) {
+            m_failed = true;
+            return Value{};
+        }
+        const Value value = qFromLittleEndian<Value>(m_data.data() + m_position);
+        m_position += sizeof(Value);
+        return value;
+    }
+    void skip(qsizetype bytes) { m_position = qMin(m_position + bytes, m_data.size()); }
+    bool failed() const { return m_failed; }
+
+private:
+    QByteArrayView m_data;
+    qsizetype m_position = 0;
+    bool m_failed = false;
+};
+
+std::optional<InfoHeader> readInfoHeader(QByteArrayView dib)
+{
+    LittleEndianReader reader(dib);
+    InfoHeader header;
+    header.size = reader.read<quint32>();
+    header.width = reader.read<qint32>();
+    const qint32 storedHeight = reader.read<qint32>();
+    header.height = qAbs(qint64(storedHeight));
+    header.topDown = storedHeight < 0;
+    reader.skip(2); // planes
+    header.bitsPerPixel = reader.read<quint16>();
+    header.compression = reader.read<quint32>();
+    reader.skip(12); // image size and resolution
+    header.colorsUsed = reader.read<quint32>();
+    reader.skip(4); // important colours
+    if (reader.failed() || header.size < InfoHeaderSize || header.size > quint32(dib.size()))
+        return std::nullopt;
+    // Beyond the picture limits the pixel size need not even fit in 64 bits.
+    if (!sizeAllowed(header.width, header.height, header.rowBytes()))
+        return std::nullopt;
+    return header;
+}
+
+// Where the pixels start after the information header, counted from the
+// start of the header: bit-field masks follow a plain 40-byte header, then
+// the colour table of palette bitmaps.
+qint64 pixelOffset(const InfoHeader &header)
+{
+    qint64 colors = 0;
+    if (header.bitsPerPixel <= 8)
+        colors = header.colorsUsed != 0 ? qMin<qint64>(header.colorsUsed, 256) : qint64(1) << header.bitsPerPixel;
+    const qint64 masks = (header.compression == InfoHeader::BitFields && header.size == InfoHeaderSize) ? 12 : 0;
+    return header.size + masks + colors * 4;
+}
+
+QByteArray fileHeaderFor(const InfoHeader &header)
+{
+    const qint64 offset = FileHeaderSize + pixelOffset(header);
+    QByteArray fileHeader("BM");
+    putLittle32(fileHeader, quint32(offset + header.pixelBytes()));
+    putLittle32(fileHeader, 0);
+    putLittle32(fileHeader, quint32(offset));
+    return fileHeader;
+}
 } // namespace
 
 int deviceWidthBytes(int width, int bitsPerPixel)
@@ -266,7 +356,7 @@ QByteArray toDib(const QImage &image)
     putLittle32(dib, quint32(height));
     putLittle16(dib, 1);
     putLittle16(dib, quint16(bitsPerPixel));
-    putLittle32(dib, 0); // uncompressed
+    putLittle32(dib, InfoHeader::Uncompressed);
     putLittle32(dib, quint32(rowBytes * height));
     putLittle32(dib, 0);
     putLittle32(dib, 0);
@@ -303,55 +393,24 @@ QByteArray toDib(const QImage &image)
 
 QByteArray bmpFileHeader(QByteArrayView dib)
 {
-    if (dib.size() < InfoHeaderSize)
-        return {};
-    const quint32 headerSize = qFromLittleEndian<quint32>(dib.data());
-    const qint64 width = qFromLittleEndian<qint32>(dib.data() + 4);
-    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(dib.data() + 8)));
-    const int bitsPerPixel = qFromLittleEndian<quint16>(dib.data() + 14);
-    const quint32 compression = qFromLittleEndian<quint32>(dib.data() + 16);
-    const quint32 colorsUsed = qFromLittleEndian<quint32>(dib.data() + 32);
-    if (headerSize < InfoHeaderSize || headerSize > quint32(dib.size()))
-        return {};
-    // Beyond the picture limits the pixel size need not even fit in 64 bits.
-    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    if (!sizeAllowed(width, height, rowBytes))
-        return {};
-
-    qint64 colors = 0;
-    if (bitsPerPixel <= 8)
-        colors = colorsUsed != 0 ? qMin<qint64>(colorsUsed, 256) : qint64(1) << bitsPerPixel;
-    const qint64 masks = (compression == 3 && headerSize == InfoHeaderSize) ? 12 : 0;
-    const qint64 offset = FileHeaderSize + headerSize + masks + colors * 4;
-    const qint64 pixelBytes = rowBytes * height;
-
-    QByteArray header("BM");
-    putLittle32(header, quint32(offset + pixelBytes));
-    putLittle32(header, 0);
-    putLittle32(header, quint32(offset));
-    return header;
+    const std::optional<InfoHeader> header = readInfoHeader(dib);
+    return header ? fileHeaderFor(*header) : QByteArray();
 }
 
 QImage fromDib(QByteArrayView dib)
 {
-    const QByteArray header = bmpFileHeader(dib);
-    if (header.isEmpty())
+    const std::optional<InfoHeader> header = readInfoHeader(dib);
+    if (!header || header->bitsPerPixel <= 0)
         return {};
-    const qint64 width = qFromLittleEndian<qint32>(dib.data() + 4);
-    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(dib.data() + 8)));
-    const int bitsPerPixel = qFromLittleEndian<quint16>(dib.data() + 14);
-    const quint32 compression = qFromLittleEndian<quint32>(dib.data() + 16);
-    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    if (bitsPerPixel <= 0 || !sizeAllowed(width, height, rowBytes))
-        return {};
-    const qint64 offset = qFromLittleEndian<quint32>(header.data() + 10) - FileHeaderSize;
-    const bool compressed = compression == 1 || compression == 2;
-    if (!compressed && dib.size() < offset + rowBytes * height)
+    const qint64 offset = pixelOffset(*header);
+    const bool compressed =
+        header->compression == InfoHeader::RunLength8 || header->compression == InfoHeader::RunLength4;
+    if (!compressed && dib.size() < offset + header->pixelBytes())
         return {};
 
-    if (compression == 0 && bitsPerPixel == 32)
-        return fromBgraRows(dib.sliced(offset), int(width), int(height), qFromLittleEndian<qint32>(dib.data() + 8) < 0);
-    return QImage::fromData(header + dib.toByteArray(), "BMP");
+    if (header->compression == InfoHeader::Uncompressed && header->bitsPerPixel == 32)
+        return fromBgraRows(dib.sliced(offset), int(header->width), int(header->height), header->topDown);
+    return QImage::fromData(fileHeaderFor(*header) + dib.toByteArray(), "BMP");
 }
 
 } // namespace qm::bitmap

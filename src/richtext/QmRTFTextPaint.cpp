@@ -271,7 +271,7 @@ void TQmRTFTextPaint::setOutputArea(int x, int y, int height, int width)
     SetLayoutWidth(width);
 }
 
-int TQmRTFTextPaint::PaintLines(QPainter *canvas, int x, int mode, int firstLine, int height, int width, int y)
+int TQmRTFTextPaint::PaintLines(QPainter *canvas, int x, TPaintMode mode, int firstLine, int height, int width, int y)
 {
     switch (mode) {
     case pmBeginPrint:
@@ -293,8 +293,6 @@ int TQmRTFTextPaint::PaintLines(QPainter *canvas, int x, int mode, int firstLine
     case pmMeasure:
     case pmPaint:
         break;
-    default:
-        return 0;
     }
 
     const SavedState saved = saveState();
@@ -318,7 +316,7 @@ int TQmRTFTextPaint::PaintLines(QPainter *canvas, int x, int mode, int firstLine
     return paintLineRange(mode, firstLine);
 }
 
-int TQmRTFTextPaint::paintLineRange(int mode, int firstLine)
+int TQmRTFTextPaint::paintLineRange(TPaintMode mode, int firstLine)
 {
     // Laying out first means that a document that cannot be measured fails
     // before anything is drawn.

@@ -137,12 +137,13 @@ public:
     // Painting --------------------------------------------------------------
     /// Lays out and paints whole lines from line number `firstLine` (counted
     /// across paragraphs) at (`x`, `y`) on `canvas`, `width` wide, as many as
-    /// fit into `height`; the first one always. Modes 0 (measure) and 1
-    /// (paint) restore the engine's flags, scroll position, word wrap and
-    /// canvas afterwards; 2 begins and 4 ends a multi-page print run that
-    /// keeps the print settings in between (both return 0). Returns the
-    /// number of the first line not painted, or 0 when the document ended.
-    int PaintLines(QPainter *canvas, int x, int mode, int firstLine, int height, int width, int y);
+    /// fit into `height`; the first one always. `pmMeasure` and `pmPaint`
+    /// restore the engine's flags, scroll position, word wrap and canvas
+    /// afterwards; `pmBeginPrint` begins and `pmEndPrint` ends a multi-page
+    /// print run that keeps the print settings in between (both return 0).
+    /// Returns the number of the first line not painted, or 0 when the
+    /// document ended.
+    int PaintLines(QPainter *canvas, int x, TPaintMode mode, int firstLine, int height, int width, int y);
     /// Paints what the scroll position shows of the document in a view of
     /// `size` at (0, 0) on `canvas`, with the engine's own paint flags (the
     /// editing control's window): lines cut at the view's edges, the
@@ -220,7 +221,7 @@ private:
     /// How a line's characters are drawn: advances with justification, and runs.
     struct LineRuns;
 
-    int paintLineRange(int mode, int firstLine);
+    int paintLineRange(TPaintMode mode, int firstLine);
     /// Collects the lines from number `firstLine` that fit into the paint
     /// height; returns the number of the first line left out, 0 at the end.
     int linesThatFit(int firstLine, std::vector<PaintedLine> &lines);
