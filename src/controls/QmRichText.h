@@ -40,7 +40,8 @@ public:
     /// The colour of entry 0 to 14, else black.
     TColor GetColorEntry(int number) const { return RtfText().GetColorEntry(number); }
     /// See `TQmRTFTextPaint::PaintLines`.
-    int PaintLines(QPainter *canvas, int x, TQmRTFTextPaint::TPaintMode mode, int firstLine, int height, int width, int y)
+    int PaintLines(QPainter *canvas, int x, TQmRTFTextPaint::TPaintMode mode, int firstLine, int height, int width,
+                   int y)
     {
         return RtfText().PaintLines(canvas, x, mode, firstLine, height, width, y);
     }
