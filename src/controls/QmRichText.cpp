@@ -1,6 +1,7 @@
 #include "controls/QmRichText.h"
 
 #include "controls/QmCustomToolPanel.h"
+#include "controls/ToolButtons.h"
 
 namespace {
 
@@ -8,56 +9,12 @@ namespace {
 /// hidden and RTF code: what the Normal button clears.
 constexpr quint32 StyleFlags = 0x5DF;
 
-/// The style bit of each character-style button.
-quint32 styleFlag(int number)
-{
-    switch (number) {
-    case 2:
-        return TAttr::Bold;
-    case 3:
-        return TAttr::Italic;
-    case 4:
-        return TAttr::Underline;
-    case 5:
-        return TAttr::Hyperlink;
-    case 6:
-        return TAttr::StrikeOut;
-    case 7:
-        return TAttr::Superscript;
-    case 8:
-        return TAttr::Subscript;
-    case 9:
-        return TAttr::Hidden;
-    case 19:
-        return TAttr::RtfCode;
-    default:
-        return 0;
-    }
-}
-
 constexpr int NormalButton = 1;
 constexpr int SuperscriptButton = 7;
 constexpr int SubscriptButton = 8;
 constexpr int HiddenButton = 9;
 
 enum EditingButton { CopyButton = 1, CutButton = 2, PasteButton = 3, SelectAllButton = 4, HideSelectionButton = 5 };
-
-/// The paragraph alignment of each alignment button.
-std::optional<quint8> alignmentOf(int number)
-{
-    switch (number) {
-    case 1:
-        return TParagraphFormat::AlignLeft;
-    case 2:
-        return TParagraphFormat::AlignRight;
-    case 3:
-        return TParagraphFormat::AlignJustify;
-    case 4:
-        return TParagraphFormat::AlignCenter;
-    default:
-        return std::nullopt;
-    }
-}
 
 TAttr withFlags(quint32 flags)
 {
@@ -129,7 +86,7 @@ void TQmRichText::ToolBarIconSelection(bool selected, int group, int number, con
         characterStyle(selected, number);
         return;
     case bgAlignment:
-        if (const std::optional<quint8> alignment = alignmentOf(number); alignment && selected) {
+        if (const std::optional<quint8> alignment = qm::alignmentOfButton(number); alignment && selected) {
             if (!reportChange(RtfText().SetAlignment(*alignment))) {
                 m_setMode.Invalidate();
                 showState();
@@ -154,7 +111,7 @@ void TQmRichText::characterStyle(bool selected, int number)
             applyAttr(withFlags(StyleFlags), TQmRTFTextPaint::amRemoveFlags);
         return;
     }
-    const quint32 flag = styleFlag(number);
+    const quint32 flag = qm::styleFlagOf(number);
     if (!flag)
         return;
     if (number == HiddenButton && selected)

@@ -1,37 +1,15 @@
 #include "controls/QmRichTextSetMode.h"
 
 #include "controls/QmCustomToolPanel.h"
-#include "richtext/ParagraphFormat.h"
+#include "controls/ToolButtons.h"
 
 namespace {
 
-/// The character-style buttons and the bit each stands for.
-struct StyleButton {
-    int number;
-    quint32 flag;
-};
-constexpr StyleButton StyleButtons[] = {
-    {2, TAttr::Bold},      {3, TAttr::Italic},      {4, TAttr::Underline}, {5, TAttr::Hyperlink},
-    {6, TAttr::StrikeOut}, {7, TAttr::Superscript}, {8, TAttr::Subscript},
-};
+/// The character-style buttons shown from the style bits alone.
+constexpr int StyleButtons[] = {2, 3, 4, 5, 6, 7, 8};
 constexpr int NormalButton = 1;
 constexpr int HiddenButton = 9;
 constexpr int RtfCodeButton = 19;
-
-/// The alignment button of each paragraph alignment.
-int alignmentButton(quint8 alignment)
-{
-    switch (alignment) {
-    case TParagraphFormat::AlignRight:
-        return 2;
-    case TParagraphFormat::AlignJustify:
-        return 3;
-    case TParagraphFormat::AlignCenter:
-        return 4;
-    default:
-        return 1;
-    }
-}
 
 bool sameShown(const TCaretState &a, const TCaretState &b)
 {
@@ -51,9 +29,9 @@ void TQmRichTextSetMode::ShowState(TQmCustomToolPanel &toolBar, const TCaretStat
 
     const TAttr &attr = state.attr;
     quint32 shownStyles = TAttr::Hidden | TAttr::RtfCode;
-    for (const StyleButton &button : StyleButtons) {
-        toolBar.SetButtonState(bgCharacterStyle, button.number, attr.has(button.flag));
-        shownStyles |= button.flag;
+    for (const int number : StyleButtons) {
+        toolBar.SetButtonState(bgCharacterStyle, number, attr.has(qm::styleFlagOf(number)));
+        shownStyles |= qm::styleFlagOf(number);
     }
     toolBar.SetButtonState(bgCharacterStyle, HiddenButton, attr.has(TAttr::Hidden) && state.selection);
     toolBar.SetButtonState(bgCharacterStyle, RtfCodeButton, attr.has(TAttr::RtfCode));
@@ -63,6 +41,6 @@ void TQmRichTextSetMode::ShowState(TQmCustomToolPanel &toolBar, const TCaretStat
     toolBar.SetListText(SelFontSize, QLatin1Char(' ') + QString::number(attr.effectiveSize()));
     toolBar.SetListIndex(SelFontColor, attr.textColor());
     toolBar.SetListIndex(SelBackgroundColor, attr.backgroundColor());
-    toolBar.SetButtonState(bgAlignment, alignmentButton(state.alignment), true);
+    toolBar.SetButtonState(bgAlignment, qm::alignmentButtonOf(state.alignment), true);
     toolBar.SetListIndex(SelParColor, state.paragraphColor);
 }

@@ -1,5 +1,9 @@
 #include "controls/ToolButtons.h"
 
+#include "richtext/Attr.h"
+#include "richtext/ParagraphFormat.h"
+
+#include <algorithm>
 #include <array>
 
 namespace qm {
@@ -69,6 +73,41 @@ const ToolButton *findToolButton(int group, int number)
             return &button;
     }
     return nullptr;
+}
+
+quint32 styleFlagOf(int number)
+{
+    struct StyleButton {
+        int number;
+        quint32 flag;
+    };
+    static constexpr StyleButton styleButtons[] = {
+        {2, TAttr::Bold},      {3, TAttr::Italic},    {4, TAttr::Underline},
+        {5, TAttr::Hyperlink}, {6, TAttr::StrikeOut}, {7, TAttr::Superscript},
+        {8, TAttr::Subscript}, {9, TAttr::Hidden},    {19, TAttr::RtfCode},
+    };
+    for (const StyleButton &button : styleButtons) {
+        if (button.number == number)
+            return button.flag;
+    }
+    return 0;
+}
+
+// Buttons 1 to 4 of the alignment group: left, right, justified, centre.
+constexpr std::array<quint8, 4> alignmentButtons{TParagraphFormat::AlignLeft, TParagraphFormat::AlignRight,
+                                                 TParagraphFormat::AlignJustify, TParagraphFormat::AlignCenter};
+
+int alignmentButtonOf(quint8 alignment)
+{
+    const auto found = std::find(alignmentButtons.begin(), alignmentButtons.end(), alignment);
+    return found == alignmentButtons.end() ? 1 : int(found - alignmentButtons.begin()) + 1;
+}
+
+std::optional<quint8> alignmentOfButton(int number)
+{
+    if (number < 1 || number > int(alignmentButtons.size()))
+        return std::nullopt;
+    return alignmentButtons[size_t(number - 1)];
 }
 
 std::span<const QStringView> defaultHintNames()

@@ -4,6 +4,7 @@
 
 #include <QStringView>
 
+#include <optional>
 #include <span>
 
 namespace qm {
@@ -28,6 +29,13 @@ std::span<const ToolButton> toolButtons();
 
 /// The button with `group` and `number`, or null.
 const ToolButton *findToolButton(int group, int number);
+
+/// The style bit (`TAttr::Flag`) that character-style button `number`
+/// (group 256) stands for; 0 for Normal and for numbers of no button.
+quint32 styleFlagOf(int number);
+/// The alignment button (group 512) of a `TParagraphFormat::Alignment`, and back.
+int alignmentButtonOf(quint8 alignment);
+std::optional<quint8> alignmentOfButton(int number);
 
 /// The 38 button names in the order of a toolbar's default hint list.
 std::span<const QStringView> defaultHintNames();
