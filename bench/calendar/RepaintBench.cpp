@@ -1,10 +1,7 @@
 // The time of a full repaint of the calendar page, as the control's paint does
 // it: every layout drawn into the off-screen page image at 100 % and 70 %.
 #include "calendar/CalendarModel.h"
-#include "platform/Environment.h"
 
-#include <QGuiApplication>
-#include <QLocale>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -31,15 +28,3 @@ void fullRepaint(benchmark::State &state)
 BENCHMARK(fullRepaint)->ArgsProduct({benchmark::CreateDenseRange(0, 21, 1), {100, 70}})->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    qm::Environment::pinScreenPixelsPerInch(96);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

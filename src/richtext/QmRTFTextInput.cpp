@@ -626,6 +626,8 @@ TQmRTFTextInput::Snapshot TQmRTFTextInput::snapshot() const
     Snapshot step;
     step.document = std::make_unique<TQmRTFTextIo>();
     step.document->Assign(*this);
+    for (const TParagraph *paragraph = FirstParagraph(); paragraph; paragraph = paragraph->next())
+        step.characters += paragraph->characterCount();
     step.currentAttr = CurrentAttr();
     step.caret = placeOf(Caret());
     if (Selection().start.isValid())
@@ -653,8 +655,13 @@ void TQmRTFTextInput::recordUndo(EditKind kind)
     if (kind == EditKind::Typing && m_lastEdit == EditKind::Typing && !m_undo.empty())
         return;
     m_undo.push_back(snapshot());
-    if (m_undo.size() > size_t(UndoLimit))
+    qsizetype characters = 0;
+    for (const Snapshot &step : m_undo)
+        characters += step.characters;
+    while (m_undo.size() > 1 && (m_undo.size() > size_t(UndoLimit) || characters > UndoCharacterBudget)) {
+        characters -= m_undo.front().characters;
         m_undo.erase(m_undo.begin());
+    }
     m_redo.clear();
     m_lastEdit = kind;
 }

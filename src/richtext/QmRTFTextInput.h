@@ -51,6 +51,9 @@ class TQmRTFTextInput : public TQmRTFTextPaint
 public:
     /// Undo steps kept; the oldest go first.
     static constexpr int UndoLimit = 100;
+    /// Characters the kept steps may hold together, so that the history of a
+    /// long text stays within some megabytes; the latest step is always kept.
+    static constexpr qsizetype UndoCharacterBudget = 2'000'000;
     static constexpr char16_t BackspaceCode = 8;
     static constexpr char16_t LineBreakCode = 10;
     static constexpr char16_t PageBreakCode = 12;
@@ -133,6 +136,7 @@ private:
     };
     struct Snapshot {
         std::unique_ptr<TQmRTFTextIo> document;
+        qsizetype characters = 0;
         TAttr currentAttr;
         Place caret;
         std::optional<Place> anchor;
