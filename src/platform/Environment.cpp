@@ -12,6 +12,7 @@ struct Pins {
     std::optional<int> pixelsPerInch;
     std::optional<QSize> screenSize;
     std::optional<TDateTime> now;
+    std::optional<QTimeZone> timeZone;
     std::optional<QString> programFolder;
 };
 
@@ -58,6 +59,13 @@ QDate Environment::today()
     return toQDate(now());
 }
 
+QTimeZone Environment::timeZone()
+{
+    if (pins().timeZone)
+        return *pins().timeZone;
+    return QTimeZone::systemTimeZone();
+}
+
 QString Environment::programFolder()
 {
     if (pins().programFolder)
@@ -79,6 +87,10 @@ void Environment::pinScreenSize(std::optional<QSize> size)
 void Environment::pinNow(std::optional<TDateTime> now)
 {
     pins().now = now;
+}
+void Environment::pinTimeZone(std::optional<QTimeZone> zone)
+{
+    pins().timeZone = std::move(zone);
 }
 void Environment::pinProgramFolder(std::optional<QString> folder)
 {

@@ -3,6 +3,7 @@
 #include "platform/Environment.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 namespace qm::test {
 
@@ -22,6 +23,7 @@ void pinTestEnvironment()
     Environment::pinScreenPixelsPerInch(96);
     Environment::pinScreenSize(QSize(1280, 1024));
     Environment::pinNow(fixedNow());
+    Environment::pinTimeZone(QTimeZone("Europe/Berlin"));
 }
 
 } // namespace qm::test

@@ -8,7 +8,7 @@ namespace qm::test {
 TDateTime fixedNow();
 
 /// Forces the headless platform, then pins resolution 96, the English (US)
-/// locale and fixedNow(). Called by the test mains before the application
+/// locale, fixedNow() and Berlin's time zone. Called by the test mains before the application
 /// object exists (the platform choice) and after (the rest).
 void prepareHeadlessPlatform();
 void pinTestEnvironment();

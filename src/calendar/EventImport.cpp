@@ -1,0 +1,139 @@
+#include "calendar/EventImport.h"
+
+#include "calendar/CalendarModel.h"
+#include "calendar/PageCells.h"
+#include "platform/DateTime.h"
+#include "richtext/FontAttr.h"
+#include "richtext/QmRtfStrings.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+
+namespace qm {
+namespace {
+
+/// One paragraph to write into a cell.
+struct Entry {
+    std::optional<QTime> startTime; // none for the whole day
+    QString text;
+};
+
+/// All-day entries first, then by start; equal ones keep the files' order.
+bool comesBefore(const Entry &a, const Entry &b)
+{
+    if (a.startTime.has_value() != b.startTime.has_value())
+        return !a.startTime.has_value();
+    return a.startTime && *a.startTime < *b.startTime;
+}
+
+QString entryText(const EventOccurrence &occurrence, std::optional<QTime> startTime)
+{
+    if (!startTime)
+        return occurrence.summary;
+    const FormatSettings settings = FormatSettings::current();
+    return FormatDateTime(settings.shortTimeFormat, fromQTime(*startTime)) + u' ' + occurrence.summary;
+}
+
+/// The attribute typing at the end of `document` would continue with: that
+/// of its last character, without what belongs to that character alone
+/// (a picture, a link, an insertion point).
+TAttr endingAttr(const TQmRTFTextIo &document)
+{
+    for (const TParagraph *paragraph = document.LastParagraph(); paragraph; paragraph = paragraph->previous()) {
+        for (const TTextLine *line = paragraph->lastLine(); line; line = line->previous()) {
+            if (line->length == 0 || !line->attributes())
+                continue;
+            TAttr attr = line->attributes()[line->length - 1];
+            attr.flags &= quint32(TAttr::Bold | TAttr::Italic | TAttr::Underline | TAttr::StrikeOut |
+                                  TAttr::Superscript | TAttr::Subscript);
+            attr.tag = 0;
+            return attr;
+        }
+    }
+    return document.CurrentAttr();
+}
+
+using CellEntries = std::array<std::vector<Entry>, kCellCount>;
+
+/// Collects the entries of one file's events and counts them into `result`.
+void collectEntries(const IcsCalendar &file, const PageCells &cells, const QTimeZone &zone, CellEntries &entries,
+                    EventImportResult &result)
+{
+    result.problems << file.problems();
+    std::vector<bool> placed(size_t(file.eventCount()), false);
+    if (cells.firstDay().isValid()) {
+        for (const EventOccurrence &occurrence :
+             file.occurrences(cells.firstDay(), cells.lastDay(), zone, result.problems)) {
+            const QDate first = std::max(occurrence.firstDay, cells.firstDay());
+            const QDate last = std::min(occurrence.lastDay, cells.lastDay());
+            for (QDate day = first; day <= last; day = day.addDays(1)) {
+                // Later days of an event that runs over midnight take all of the day.
+                const std::optional<QTime> start =
+                    day == occurrence.firstDay ? occurrence.startTime : std::optional<QTime>();
+                const int cell = cells.cellOf(day, start);
+                if (cell == 0)
+                    continue;
+                entries[size_t(cell - 1)].push_back({start, entryText(occurrence, start)});
+                placed[size_t(occurrence.event)] = true;
+            }
+        }
+    }
+    const int placedCount = int(std::count(placed.begin(), placed.end(), true));
+    result.eventsPlaced += placedCount;
+    result.eventsOutside += file.eventCount() - placedCount;
+}
+
+void writeEntries(TQmRTFTextIo &document, std::vector<Entry> &entries, const EventImportOptions &options,
+                  EventImportResult &result)
+{
+    if (options.mode == EventImportOptions::Mode::Replace)
+        document.Clear();
+    TQmRtfStrings paragraphs(document);
+    QSet<QString> present;
+    for (int i = 0; i < paragraphs.Count(); ++i)
+        present.insert(paragraphs.Strings(i));
+    // The entries are written in the attribute chosen here; the document's own
+    // writing attribute is put back afterwards, so that a cell saves as it
+    // would after being read from a file.
+    const TAttr writingAttr = document.CurrentAttr();
+    document.SetCurrentAttr(document.IsEmpty() ? AttrOfFont(document, options.emptyCellFont, writingAttr)
+                                               : endingAttr(document));
+    std::stable_sort(entries.begin(), entries.end(), comesBefore);
+    for (const Entry &entry : entries) {
+        if (present.contains(entry.text)) {
+            ++result.entriesPresent;
+            continue;
+        }
+        // A text that ends with an empty paragraph (as RTF ending in \par
+        // does) gets its first entry there, not after an empty line.
+        const int count = paragraphs.Count();
+        if (count > 0 && paragraphs.Strings(count - 1).isEmpty())
+            paragraphs.Put(count - 1, entry.text);
+        else
+            paragraphs.Add(entry.text);
+        present.insert(entry.text);
+        ++result.entriesAdded;
+    }
+    document.SetCurrentAttr(writingAttr);
+}
+
+} // namespace
+
+EventImportResult ImportEvents(CalendarModel &calendar, const std::vector<IcsCalendar> &files,
+                               const EventImportOptions &options)
+{
+    EventImportResult result;
+    const PageCells cells(calendar);
+    CellEntries entries;
+    for (const IcsCalendar &file : files)
+        collectEntries(file, cells, options.zone, entries, result);
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        if (!entries[size_t(cell - 1)].empty())
+            writeEntries(calendar.Cells(cell).RtfText(), entries[size_t(cell - 1)], options, result);
+    }
+    return result;
+}
+
+} // namespace qm
