@@ -119,6 +119,11 @@ void writeEntries(TQmRTFTextIo &document, std::vector<Entry> &entries, const Eve
     document.SetCurrentAttr(writingAttr);
 }
 
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
 } // namespace
 
 EventImportResult ImportEvents(CalendarModel &calendar, const std::vector<IcsCalendar> &files,
@@ -134,6 +139,15 @@ EventImportResult ImportEvents(CalendarModel &calendar, const std::vector<IcsCal
             writeEntries(calendar.Cells(cell).RtfText(), entries[size_t(cell - 1)], options, result);
     }
     return result;
+}
+
+QString EventImportSummary(const EventImportResult &result)
+{
+    return QStringLiteral("%1 placed in %2 (%3 already there), %4 outside the page")
+        .arg(counted(result.eventsPlaced, "event", "events"),
+             counted(result.entriesAdded + result.entriesPresent, "entry", "entries"))
+        .arg(result.entriesPresent)
+        .arg(result.eventsOutside);
 }
 
 } // namespace qm

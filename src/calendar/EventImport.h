@@ -47,4 +47,8 @@ struct EventImportOptions {
 EventImportResult ImportEvents(CalendarModel &calendar, const std::vector<IcsCalendar> &files,
                                const EventImportOptions &options = {});
 
+/// The line that tells the user what an import did: "2 events placed in 3
+/// entries (1 already there), 5 outside the page".
+QString EventImportSummary(const EventImportResult &result);
+
 } // namespace qm

@@ -41,6 +41,7 @@ int runRtf2Txt(const QStringList &arguments, CliIo &io);
 int runRtf(const QStringList &arguments, CliIo &io);
 int runCopy(const QStringList &arguments, CliIo &io);
 int runSetCell(const QStringList &arguments, CliIo &io);
+int runImportIcs(const QStringList &arguments, CliIo &io);
 int runPrint(const QStringList &arguments, CliIo &io);
 
 } // namespace qm::cli

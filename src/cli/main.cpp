@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"info", runInfo, "info [DOC.QMF|STYLE.QMS] [settings]"},
     {"copy", runCopy, "copy IN.QMF|IN.QMS OUT.QMF|OUT.QMS [settings]"},
     {"set-cell", runSetCell, "set-cell IN.QMF N TEXTFILE OUT.QMF [settings]"},
+    {"import-ics", runImportIcs, "import-ics DOC.QMF|STYLE.QMS EVENTS.ics... OUT.QMF [--replace] [settings]"},
     {"rtf2txt", runRtf2Txt, "rtf2txt IN"},
     {"rtf", runRtf, "rtf IN OUT.rtf"},
     {"print", runPrint, "print DOC.QMF [--printer NAME] [--copies N] [--widen-margins] [settings]"},

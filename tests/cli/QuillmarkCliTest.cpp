@@ -55,6 +55,7 @@ TEST(QuillmarkCli, HelpListsTheCommands)
     EXPECT_TRUE(result.out.contains("quillmark-cli info"));
     EXPECT_TRUE(result.out.contains("quillmark-cli copy IN.QMF|IN.QMS OUT.QMF|OUT.QMS"));
     EXPECT_TRUE(result.out.contains("quillmark-cli set-cell IN.QMF N TEXTFILE OUT.QMF"));
+    EXPECT_TRUE(result.out.contains("quillmark-cli import-ics DOC.QMF|STYLE.QMS EVENTS.ics... OUT.QMF"));
 }
 
 TEST(QuillmarkCli, AFileThatCannotBeReadIsReportedWithTheErrorsMessage)
