@@ -186,6 +186,7 @@ void TCalendarMain::SetButtons()
     m_cancelButton->setVisible(m_saveNeeded && hasFile);
     m_mnuSaveAsBitmap->setEnabled(shown);
     m_mnuExportPdf->setEnabled(shown);
+    m_mnuImportEvents->setEnabled(shown);
     m_startMessage->setVisible(!shown && !m_activatePending);
 }
 

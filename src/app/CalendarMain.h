@@ -88,6 +88,10 @@ public:
     /// True when the document was written.
     bool mnuSaveAsClick();
     void mnuCancelChangesClick();
+    /// Places the events of the calendar files (.ics) the user chooses into
+    /// the cells, as one edit, and says how many were placed
+    /// (CalendarMainEvents.cpp).
+    void mnuImportEventsClick();
     /// Runs the properties dialog on the calendar and, on OK, takes its
     /// settings, emptying the cells when the layout group changes.
     void mnuPropertiesClick();
@@ -134,6 +138,7 @@ public:
     QAction *mnuShowHint() const { return m_mnuShowHint; }
     QAction *mnuSaveAsBitmap() const { return m_mnuSaveAsBitmap; }
     QAction *mnuExportPdf() const { return m_mnuExportPdf; }
+    QAction *mnuImportEvents() const { return m_mnuImportEvents; }
     QAction *mnuPrintCalendar() const { return m_mnuPrintCalendar; }
     QAction *mnuPrintPreview() const { return m_mnuPrintPreview; }
     QAction *mnuPrintSetup() const { return m_mnuPrintSetup; }
@@ -244,6 +249,7 @@ private:
     QAction *m_mnuShowHint = nullptr;
     QAction *m_mnuSaveAsBitmap = nullptr;
     QAction *m_mnuExportPdf = nullptr;
+    QAction *m_mnuImportEvents = nullptr;
     QAction *m_mnuPrintCalendar = nullptr;
     QAction *m_mnuPrintPreview = nullptr;
     QAction *m_mnuPrintSetup = nullptr;

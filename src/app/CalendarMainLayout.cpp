@@ -150,6 +150,8 @@ void TCalendarMain::createMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addAction(QStringLiteral("&New "), this, &TCalendarMain::New1Click);
     m_fileMenu->addAction(QStringLiteral("&Open"), this, &TCalendarMain::Open1Click);
+    m_mnuImportEvents =
+        m_fileMenu->addAction(QStringLiteral("&Import Events..."), this, &TCalendarMain::mnuImportEventsClick);
     m_fileMenu->addSeparator();
     m_mnuSave = m_fileMenu->addAction(QStringLiteral("&Save "), this, &TCalendarMain::mnuSaveClick);
     m_mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -44,12 +44,15 @@ QString suffixOfShownFilter(const QStringList &filters, const QString &shown)
     return {};
 }
 
-QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptMode mode)
+/// The files chosen; none when the dialog was cancelled.
+QStringList runFileDialog(const qm::FileDialogRequest &request, QFileDialog::FileMode fileMode)
 {
+    const QFileDialog::AcceptMode mode =
+        fileMode == QFileDialog::AnyFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
     QFileDialog dialog(dialogParent(), request.title, request.initialFolder,
                        DesktopPrompts::caseInsensitiveFilter(request.filter));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(fileMode);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -64,8 +67,7 @@ QString runFileDialog(const qm::FileDialogRequest &request, QFileDialog::AcceptM
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    return dialog.selectedFiles();
 }
 
 } // namespace
@@ -128,12 +130,17 @@ void DesktopPrompts::showError(const QString &text)
 
 QString DesktopPrompts::getOpenFileName(const qm::FileDialogRequest &request)
 {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, QFileDialog::ExistingFile).value(0);
+}
+
+QStringList DesktopPrompts::getOpenFileNames(const qm::FileDialogRequest &request)
+{
+    return runFileDialog(request, QFileDialog::ExistingFiles);
 }
 
 QString DesktopPrompts::getSaveFileName(const qm::FileDialogRequest &request)
 {
-    return runFileDialog(request, QFileDialog::AcceptSave);
+    return runFileDialog(request, QFileDialog::AnyFile).value(0);
 }
 
 bool DesktopPrompts::chooseFont(qm::FontDescription &font)

@@ -13,6 +13,7 @@ public:
     void ShowInformation(const QString &text) override;
     void showError(const QString &text) override;
     QString getOpenFileName(const qm::FileDialogRequest &request) override;
+    QStringList getOpenFileNames(const qm::FileDialogRequest &request) override;
     QString getSaveFileName(const qm::FileDialogRequest &request) override;
     bool chooseFont(qm::FontDescription &font) override;
     std::optional<TColor> chooseColor(qm::ColorRequest &request) override;

@@ -13,6 +13,7 @@ public:
     void ShowInformation(const QString &text) override { report(text); }
     void showError(const QString &text) override { report(text); }
     QString getOpenFileName(const FileDialogRequest &) override { return {}; }
+    QStringList getOpenFileNames(const FileDialogRequest &) override { return {}; }
     QString getSaveFileName(const FileDialogRequest &) override { return {}; }
     bool chooseFont(FontDescription &) override { return false; }
     std::optional<TColor> chooseColor(ColorRequest &) override { return std::nullopt; }

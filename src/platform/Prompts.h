@@ -49,6 +49,8 @@ public:
 
     /// The chosen path, or an empty string when the dialog was cancelled.
     virtual QString getOpenFileName(const FileDialogRequest &request) = 0;
+    /// Several existing files chosen at once; empty when cancelled.
+    virtual QStringList getOpenFileNames(const FileDialogRequest &request) = 0;
     virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
 
     /// Lets the user change `font`; false when cancelled (font unchanged).

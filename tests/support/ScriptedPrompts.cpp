@@ -72,6 +72,13 @@ QString ScriptedPrompts::getOpenFileName(const FileDialogRequest &request)
     return takeAnswer(QStringLiteral("open dialog: ") + request.title);
 }
 
+QStringList ScriptedPrompts::getOpenFileNames(const FileDialogRequest &request)
+{
+    m_asked.append({QStringLiteral("open"), request.title, QString(), request});
+    const QString answer = takeAnswer(QStringLiteral("open dialog: ") + request.title);
+    return answer.isEmpty() ? QStringList() : answer.split(u'\n');
+}
+
 QString ScriptedPrompts::getSaveFileName(const FileDialogRequest &request)
 {
     m_asked.append({QStringLiteral("save"), request.title, QString(), request});

@@ -33,6 +33,8 @@ public:
     void answerNo() { m_answers.enqueue(QStringLiteral("no")); }
     /// A file dialog returns `path`; an empty path cancels it.
     void answerFile(const QString &path) { m_answers.enqueue(path); }
+    /// A dialog for several files returns `paths`; none cancels it.
+    void answerFiles(const QStringList &paths) { m_answers.enqueue(paths.join(u'\n')); }
     void answerCancel() { m_answers.enqueue(QString()); }
     /// The next font dialog applies `change` and is confirmed.
     void answerFont(std::function<void(FontDescription &)> change);
@@ -51,6 +53,7 @@ public:
     void ShowInformation(const QString &text) override;
     void showError(const QString &text) override;
     QString getOpenFileName(const FileDialogRequest &request) override;
+    QStringList getOpenFileNames(const FileDialogRequest &request) override;
     QString getSaveFileName(const FileDialogRequest &request) override;
     bool chooseFont(FontDescription &font) override;
     std::optional<TColor> chooseColor(ColorRequest &request) override;
