@@ -399,6 +399,17 @@ void TQmCustomRtfEdit::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+void TQmCustomRtfEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_noBlockMarking) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_engine.SelectWordAt(documentPoint(event->position().toPoint()));
+    m_selecting = false;
+    caretMoved();
+}
+
 void TQmCustomRtfEdit::wheelEvent(QWheelEvent *event)
 {
     m_engine.ScrollDown(-event->angleDelta().y() * WheelStepPixels / WheelStepAngle);

@@ -294,6 +294,25 @@ void TQmRTFTextInput::MoveCaretToPoint(QPoint point, TSelectionMode mode)
     moveTo(positionAtPoint(point), mode);
 }
 
+void TQmRTFTextInput::SelectWordAt(QPoint point)
+{
+    const Place at = placeOf(positionAtPoint(point));
+    const QString text = paragraphAt(at.paragraph)->text();
+    int start = at.offset;
+    int end = at.offset;
+    while (start > 0 && isWordCharacter(text[start - 1]))
+        --start;
+    while (end < text.size() && isWordCharacter(text[end]))
+        ++end;
+    if (start == end && end < text.size())
+        end = characterStep(at, 1).offset;
+    const TTextPosition caret = positionOf({at.paragraph, end});
+    SetSelection({positionOf({at.paragraph, start}), caret});
+    SetCaret(caret);
+    takeAttributeAtCaret();
+    m_lastEdit.reset();
+}
+
 void TQmRTFTextInput::SelectAll()
 {
     TParagraph *last = LastParagraph();

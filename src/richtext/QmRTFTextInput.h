@@ -80,6 +80,9 @@ public:
     void MoveCaret(TCaretMove move, TSelectionMode mode);
     /// Puts the caret at the character nearest to `point` (document pixels).
     void MoveCaretToPoint(QPoint point, TSelectionMode mode);
+    /// Selects the word at `point` (document pixels), or the character there
+    /// when it is no word's; the caret goes to the selection's end.
+    void SelectWordAt(QPoint point);
     /// Selects the whole text; the caret goes to its end.
     void SelectAll();
     /// Leaves the text unselected, the caret where it is.
