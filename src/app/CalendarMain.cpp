@@ -9,6 +9,8 @@
 #include "controls/CalendarPanel.h"
 #include "controls/FormPlacement.h"
 #include "controls/MRUFileList.h"
+#include "controls/QmRichText.h"
+#include "controls/QmToolBar.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/QmError.h"
@@ -35,6 +37,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     : QMainWindow(parent)
 {
     createComponents();
+    createCellEditor();
     createMenus();
     setWindowTitle(QStringLiteral("Quillmark"));
     setWindowIcon(QIcon(QStringLiteral(":/app/quillmark.png")));
@@ -187,6 +190,7 @@ void TCalendarMain::SetButtons()
     m_mnuSaveAsBitmap->setEnabled(shown);
     m_mnuExportPdf->setEnabled(shown);
     m_mnuImportEvents->setEnabled(shown);
+    m_qmToolBar1->setEnabled(shown && m_qmRichText1->hasFocus());
     m_startMessage->setVisible(!shown && !m_activatePending);
 }
 
@@ -205,11 +209,6 @@ void TCalendarMain::SetSaveNeeded(bool saveNeeded)
         return;
     m_saveNeeded = saveNeeded;
     SetButtons();
-}
-
-void TCalendarMain::DoSaveRichtext()
-{
-    // The window has no cell editor yet, so no cell text can be pending.
 }
 
 void TCalendarMain::HandOver(const QString &fileName)

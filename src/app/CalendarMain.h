@@ -9,6 +9,7 @@
 
 class CalendarModel;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -16,6 +17,10 @@ class QToolButton;
 class TCalendarPanel;
 class TMRUFileList;
 class TMRUMenuItem;
+class TQmRichText;
+class TQmRtfStorage;
+class TQmToolBar;
+struct TRect;
 class TScrollBoxWithNCTest;
 
 /// The program's main window: the calendar document in a grey scroll box, the
@@ -103,6 +108,21 @@ public:
     void SavebuttonClick();
     void CancelButtonClick();
     void mnuShowHintClick();
+    /// Empties every cell without asking; the change waits to be saved.
+    void mnuClearAllCellContentsClick();
+    /// The font dialog for the default editor font, then that font for the text typed next.
+    void DefaultEditorFont1Click();
+
+    // Cell editing (CalendarMainCellEditing.cpp).
+    /// Stores the cell being edited and lays the editor over the free area
+    /// `rFree` of cell `iCell`, with a copy of the cell's text.
+    void CalendarPanelClickedInCellEvent(const TRect &rFree, int iCell, TQmRtfStorage *rtfstorage);
+    /// The default editor font becomes the editor's writing attribute.
+    void SetDefaultFontNow();
+    /// The editor lies over a cell, and its text belongs to that cell.
+    bool EditorActive() const { return m_editorActive; }
+    /// The number of the cell edited last (1..42); Tab moves on from it.
+    int CurrentCellIndex() const { return m_currentCellIndex; }
     void Contents1Click();
     void About1Click();
 
@@ -151,6 +171,8 @@ public:
     QToolButton *CancelButton() const { return m_cancelButton; }
     TScrollBoxWithNCTest *ScrollBox1() const { return m_scrollBox1; }
     QLabel *StartMessage() const { return m_startMessage; }
+    TQmRichText *QmRichText1() const { return m_qmRichText1; }
+    TQmToolBar *QmToolBar1() const { return m_qmToolBar1; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -170,6 +192,8 @@ private:
     QWidget *createIconPanel();
     QToolButton *createSpeedButton(QWidget *parent, const QRect &geometry, const QString &hint);
     void createMenus();
+    TQmToolBar *createToolBar();
+    void createCellEditor();
     void fitScrollContent();
     /// Changes the magnification by `step`, keeping the point of the page
     /// under the centre of the scroll box in place.
@@ -205,11 +229,18 @@ private:
     /// a failure is shown.
     void exportTo(const QString &title, const QString &suffix, const QString &filter,
                   const std::function<void(const QString &)> &write);
-    // The cell editor's part in printing and export. Printing stores the
-    // edited text and hides the editor through DoSaveRichtext, then reopens
-    // it when it had the focus; exports store the text and leave the editor open.
+
+    // Cell editing (CalendarMainCellEditing.cpp).
+    void QmRichText1Change();
+    void QmRichText1Enter();
+    void QmRichText1KeyPress(char16_t &key);
     bool editorHasFocus() const;
+    /// Tab and Shift+Tab while the editor has the focus open the next or
+    /// previous cell; true when the key was used so.
+    bool moveEditorByTab(const QKeyEvent &key);
+    /// Shows the editor again over the cell it was hidden from.
     void reopenEditorAfterPrinting();
+    /// Copies the editor's text into its cell, leaving the editor open.
     void storeEditedCellText();
 
     // State.
@@ -254,4 +285,12 @@ private:
     QAction *m_mnuPrintPreview = nullptr;
     QAction *m_mnuPrintSetup = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+
+    // Cell editing.
+    TQmToolBar *m_qmToolBar1 = nullptr;
+    TQmRichText *m_qmRichText1 = nullptr;
+    bool m_editorActive = false;
+    TQmRtfStorage *m_editedCell = nullptr;
+    int m_currentCellIndex = 0;
+    bool m_trackEditorChanges = true;
 };

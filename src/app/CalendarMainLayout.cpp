@@ -5,6 +5,7 @@
 
 #include "controls/AreaMessage.h"
 #include "controls/CalendarPanel.h"
+#include "controls/QmToolBar.h"
 #include "controls/ScrollBoxWithNCTest.h"
 
 #include <QFrame>
@@ -75,6 +76,7 @@ void TCalendarMain::createComponents()
     auto *panel1Layout = new QVBoxLayout(panel1);
     panel1Layout->setContentsMargins(0, 0, 0, 0);
     panel1Layout->setSpacing(0);
+    panel1Layout->addWidget(createToolBar());
     panel1Layout->addLayout(workArea, 1);
     setCentralWidget(panel1);
     resize(613, 378);
@@ -164,6 +166,9 @@ void TCalendarMain::createMenus()
     m_mnuProperties = m_fileMenu->addAction(QStringLiteral("&Properties"), this, &TCalendarMain::mnuPropertiesClick);
     m_mnuCancelChanges =
         m_fileMenu->addAction(QStringLiteral("&Cancel Changes"), this, &TCalendarMain::mnuCancelChangesClick);
+    m_fileMenu->addAction(QStringLiteral("Clear &All Cell Contents"), this,
+                          &TCalendarMain::mnuClearAllCellContentsClick);
+    m_fileMenu->addAction(QStringLiteral("&Default Editor Font"), this, &TCalendarMain::DefaultEditorFont1Click);
     m_fileMenu->addSeparator();
     m_mnuPrintCalendar =
         m_fileMenu->addAction(QStringLiteral("P&rint Calendar"), this, &TCalendarMain::mnuPrintCalendarClick);

@@ -30,20 +30,6 @@ qm::Prompts &prompts()
 
 } // namespace
 
-// The cell editor's part. The window has no cell editor yet: no text is
-// pending and there is no editor to reopen.
-
-bool TCalendarMain::editorHasFocus() const
-{
-    return false;
-}
-
-void TCalendarMain::reopenEditorAfterPrinting()
-{}
-
-void TCalendarMain::storeEditedCellText()
-{}
-
 // Printing.
 
 QPrinter &TCalendarMain::Printer()

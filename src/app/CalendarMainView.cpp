@@ -64,9 +64,12 @@ bool TCalendarMain::AppMessage(QObject *watched, QEvent *event)
     // the active one (not while one of its dialogs is).
     if (event->type() != QEvent::KeyPress || watched != windowHandle() || QApplication::activeWindow() != this)
         return false;
+    const auto &key = *static_cast<QKeyEvent *>(event);
+    if (moveEditorByTab(key))
+        return true;
     // Page Down and Page Up only zoom: given on to the scroll box, they would
     // scroll the page away from the point the zoom keeps in view.
-    switch (static_cast<QKeyEvent *>(event)->key()) {
+    switch (key.key()) {
     case Qt::Key_PageDown:
         ZoomPlusButtonClick();
         return true;

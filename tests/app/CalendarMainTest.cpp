@@ -65,8 +65,9 @@ TEST_F(CalendarMainTest, MenusAndButtons)
               (QStringList{QStringLiteral("&New "), QStringLiteral("&Open"), QStringLiteral("&Import Events..."),
                            QStringLiteral("-"), QStringLiteral("&Save "), QStringLiteral("Save &As..."),
                            QStringLiteral("Save As &Bitmap "), QStringLiteral("Export as &PDF..."), QStringLiteral("-"),
-                           QStringLiteral("&Properties"), QStringLiteral("&Cancel Changes"), QStringLiteral("-"),
-                           QStringLiteral("P&rint Calendar"), QStringLiteral("Print Pre&view"),
+                           QStringLiteral("&Properties"), QStringLiteral("&Cancel Changes"),
+                           QStringLiteral("Clear &All Cell Contents"), QStringLiteral("&Default Editor Font"),
+                           QStringLiteral("-"), QStringLiteral("P&rint Calendar"), QStringLiteral("Print Pre&view"),
                            QStringLiteral("Print Set&up"), QStringLiteral("-"), QStringLiteral("E&xit")}));
     EXPECT_EQ(window.mnuSave()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(captions(window.menuBar()->actions().at(1)->menu()),
