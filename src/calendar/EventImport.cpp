@@ -28,12 +28,11 @@ bool comesBefore(const Entry &a, const Entry &b)
     return a.startTime && *a.startTime < *b.startTime;
 }
 
-QString entryText(const EventOccurrence &occurrence, std::optional<QTime> startTime)
+QString entryText(const EventOccurrence &occurrence, std::optional<QTime> startTime, const FormatSettings &settings)
 {
     if (!startTime)
         return occurrence.summary;
-    const FormatSettings settings = FormatSettings::current();
-    return FormatDateTime(settings.shortTimeFormat, fromQTime(*startTime)) + u' ' + occurrence.summary;
+    return FormatDateTime(settings.shortTimeFormat, fromQTime(*startTime), settings) + u' ' + occurrence.summary;
 }
 
 /// The attribute typing at the end of `document` would continue with: that
@@ -62,6 +61,7 @@ void collectEntries(const IcsCalendar &file, const PageCells &cells, const QTime
                     EventImportResult &result)
 {
     result.problems << file.problems();
+    const FormatSettings settings = FormatSettings::current(); // read once: it gathers the locale's names
     std::vector<bool> placed(size_t(file.eventCount()), false);
     if (cells.firstDay().isValid()) {
         for (const EventOccurrence &occurrence :
@@ -75,7 +75,7 @@ void collectEntries(const IcsCalendar &file, const PageCells &cells, const QTime
                 const int cell = cells.cellOf(day, start);
                 if (cell == 0)
                     continue;
-                entries[size_t(cell - 1)].push_back({start, entryText(occurrence, start)});
+                entries[size_t(cell - 1)].push_back({start, entryText(occurrence, start, settings)});
                 placed[size_t(occurrence.event)] = true;
             }
         }
