@@ -11,6 +11,7 @@
 #include "platform/Environment.h"
 #include "platform/Prompts.h"
 #include "platform/RoundHalfEven.h"
+#include "richtext/FontAttr.h"
 #include "richtext/QmRtfStorage.h"
 
 #include <QKeyEvent>
@@ -163,19 +164,7 @@ void TCalendarMain::QmRichText1KeyPress(char16_t &key)
 
 void TCalendarMain::SetDefaultFontNow()
 {
-    TAttr attr = m_qmRichText1->GetCurrentAttr();
-    attr.fontNumber = quint8(m_qmRichText1->GetFontNr(m_defaultFont.name));
-    // The attribute holds whole points in one byte; a larger default would
-    // otherwise wrap round to a small size.
-    attr.size = quint8(qBound(1, m_defaultFont.size, 255));
-    attr.flags |= quint32(m_defaultFont.style.toInt());
-    int colorEntry = 0;
-    for (int entry = 0; entry < 16; ++entry) {
-        if (m_qmRichText1->GetColorEntry(entry) == m_defaultFont.color)
-            colorEntry = entry;
-    }
-    attr.colors = quint8(colorEntry);
-    m_qmRichText1->SetCurrentAttr(attr);
+    m_qmRichText1->SetCurrentAttr(AttrOfFont(m_qmRichText1->RtfText(), m_defaultFont, m_qmRichText1->GetCurrentAttr()));
 }
 
 void TCalendarMain::DefaultEditorFont1Click()

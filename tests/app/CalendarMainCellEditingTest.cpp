@@ -272,6 +272,11 @@ TEST_F(CalendarMainCellEditingTest, CommandsThatReadOrReplaceTheCalendarStoreThe
              onNextModal<TCalendarProperties>([](TCalendarProperties *dialog) { dialog->reject(); });
              window.New1Click();
          }},
+        {"Import Events",
+         [this](TCalendarMain &window) {
+             m_prompts.answerFiles({});
+             window.mnuImportEventsClick();
+         }},
     };
     for (const Row &row : rows) {
         TCalendarMain &window = startWithCalendar(file);
