@@ -2,6 +2,8 @@
 #include "controls/QmTBCombo.h"
 #include "controls/QmToolBar.h"
 #include "controls/RichTextClipboard.h"
+#include "richtext/QmTextWriter.h"
+#include "richtext/ResultCode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -144,6 +146,33 @@ TEST(QmRichText, ClipboardKeepsFormattingThroughTextRtfAndTakesPlainText)
     shown.key(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(shown.paragraphs(), QStringList({""}));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "abcdbcx\ny");
+}
+
+/// A writer that writes its header and then fails, as on a full device.
+class FailingWriter : public TQmTextWriter
+{
+public:
+    int WriteHeader(QIODevice *stream) override
+    {
+        m_stream = stream;
+        const int written = put("{\\rtf1 cut");
+        return written == qm::result::Success ? qm::result::Failure : written;
+    }
+};
+
+TEST(QmRichText, AFailedCopyLeavesTheClipboardAndTheTextAlone)
+{
+    EditorWindow shown;
+    shown.type("abc");
+    FailingWriter failing;
+    shown.editor->RtfText().SetWriterOverride(&failing);
+    QGuiApplication::clipboard()->setText("untouched");
+    shown.changes = 0;
+    shown.key(Qt::Key_A, Qt::ControlModifier);
+    shown.key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
+    EXPECT_EQ(shown.paragraphs(), QStringList({"abc"})) << "a cut that could not copy deletes nothing";
+    EXPECT_EQ(shown.changes, 0);
 }
 
 TEST(QmRichText, ToolbarShowsTheCaretStateAndSuperscriptReleasesSubscript)
