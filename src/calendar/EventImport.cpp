@@ -4,7 +4,6 @@
 #include "calendar/PageCells.h"
 #include "platform/DateTime.h"
 #include "richtext/FontAttr.h"
-#include "richtext/QmRtfStrings.h"
 
 #include <QSet>
 
@@ -13,6 +12,14 @@
 
 namespace qm {
 namespace {
+
+/// Slots of the lines entries are written in; a longer entry goes on in more lines.
+constexpr int kNewLineCapacity = 100;
+
+/// New entries one cell takes in one import: far more than a cell can show,
+/// few enough that a file repeating events every minute cannot swell the
+/// document to megabytes.
+constexpr int kMaxNewEntriesPerCell = 200;
 
 /// One paragraph to write into a cell.
 struct Entry {
@@ -85,15 +92,32 @@ void collectEntries(const IcsCalendar &file, const PageCells &cells, const QTime
     result.eventsOutside += file.eventCount() - placedCount;
 }
 
-void writeEntries(TQmRTFTextIo &document, std::vector<Entry> &entries, const EventImportOptions &options,
+/// Writes `text` as a paragraph after `last` (into `last` itself when that is
+/// an empty paragraph at the end) and returns the paragraph written.
+TParagraph *appendParagraph(TQmRTFTextIo &document, TParagraph *last, const QString &text)
+{
+    // A text that ends with an empty paragraph (as RTF ending in \par does,
+    // and an empty cell) gets its first entry there, not after an empty line.
+    TParagraph *paragraph = last->isEmpty() ? last : document.NewParagraph(last, kNewLineCapacity);
+    document.AppendCharacters(paragraph, paragraph->firstLine(), reinterpret_cast<const char16_t *>(text.utf16()),
+                              nullptr, document.CurrentAttr(), int(text.size()), kNewLineCapacity);
+    paragraph->markForLayout();
+    return paragraph;
+}
+
+void writeEntries(TQmRTFTextIo &document, int cell, std::vector<Entry> &entries, const EventImportOptions &options,
                   EventImportResult &result)
 {
     if (options.mode == EventImportOptions::Mode::Replace)
         document.Clear();
-    TQmRtfStrings paragraphs(document);
+    // One pass over the paragraphs, and appending after the last one remembered:
+    // a cell may receive thousands of entries.
     QSet<QString> present;
-    for (int i = 0; i < paragraphs.Count(); ++i)
-        present.insert(paragraphs.Strings(i));
+    TParagraph *last = document.FirstParagraph();
+    for (TParagraph *paragraph = last; paragraph; paragraph = paragraph->next()) {
+        present.insert(paragraph->text());
+        last = paragraph;
+    }
     // The entries are written in the attribute chosen here; the document's own
     // writing attribute is put back afterwards, so that a cell saves as it
     // would after being read from a file.
@@ -101,22 +125,27 @@ void writeEntries(TQmRTFTextIo &document, std::vector<Entry> &entries, const Eve
     document.SetCurrentAttr(document.IsEmpty() ? AttrOfFont(document, options.emptyCellFont, writingAttr)
                                                : endingAttr(document));
     std::stable_sort(entries.begin(), entries.end(), comesBefore);
+    int added = 0;
+    int leftOut = 0;
     for (const Entry &entry : entries) {
         if (present.contains(entry.text)) {
             ++result.entriesPresent;
             continue;
         }
-        // A text that ends with an empty paragraph (as RTF ending in \par
-        // does) gets its first entry there, not after an empty line.
-        const int count = paragraphs.Count();
-        if (count > 0 && paragraphs.Strings(count - 1).isEmpty())
-            paragraphs.Put(count - 1, entry.text);
-        else
-            paragraphs.Add(entry.text);
+        if (++added > kMaxNewEntriesPerCell) {
+            ++leftOut;
+            continue;
+        }
+        last = appendParagraph(document, last, entry.text);
         present.insert(entry.text);
         ++result.entriesAdded;
     }
     document.SetCurrentAttr(writingAttr);
+    if (leftOut > 0)
+        result.problems << QStringLiteral("cell %1 takes at most %2 new entries at a time; %3 were left out")
+                               .arg(cell)
+                               .arg(kMaxNewEntriesPerCell)
+                               .arg(leftOut);
 }
 
 QString counted(int count, const char *one, const char *many)
@@ -136,7 +165,7 @@ EventImportResult ImportEvents(CalendarModel &calendar, const std::vector<IcsCal
         collectEntries(file, cells, options.zone, entries, result);
     for (int cell = 1; cell <= kCellCount; ++cell) {
         if (!entries[size_t(cell - 1)].empty())
-            writeEntries(calendar.Cells(cell).RtfText(), entries[size_t(cell - 1)], options, result);
+            writeEntries(calendar.Cells(cell).RtfText(), cell, entries[size_t(cell - 1)], options, result);
     }
     return result;
 }

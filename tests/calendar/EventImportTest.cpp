@@ -212,7 +212,7 @@ TEST(EventImport, OddEventsAreShownWithinBoundsAndReported)
     const QByteArray huge(1 << 20, 'x');
     std::vector<IcsCalendar> list;
     list.push_back(IcsCalendar::fromBytes(
-        icsFile(event("UID:a\r\nDTSTART:20260301T090000\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:Tick\r\n") +
+        icsFile(event("UID:a\r\nDTSTART:20260301T090000\r\nRRULE:FREQ=MINUTELY\r\nSUMMARY:Tick\r\n") +
                 event("UID:b\r\nDTSTART:20000101T090000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Every day\r\n") +
                 event("UID:c\r\nDTSTART:20260303T090000\r\nSUMMARY:" + huge + "\r\n") +
                 event("UID:d\r\nSUMMARY:No start\r\n")),
@@ -224,12 +224,13 @@ TEST(EventImport, OddEventsAreShownWithinBoundsAndReported)
     const CellTexts cells = cellTexts(calendar);
     EXPECT_EQ(cells.at(31), QStringList{"9:00 AM Every day"}); // a never-ending rule, followed to the page only
     EXPECT_EQ(cells.at(3).at(1), "9:00 AM " + QString(IcsCalendar::kSummaryLimit, u'x'));
-    // The ticks of the first 1000 seconds, one entry per minute, around the daily event.
-    EXPECT_EQ(cells.at(1).size(), 18);
+    // The first 1000 ticks, 900 of them on the 1st, of which the cell takes 200.
+    EXPECT_EQ(cells.at(1).size(), 200);
+    EXPECT_EQ(cells.at(2).size(), 101); // 100 ticks after midnight, and the daily event
     EXPECT_EQ(cells.at(1).at(1), "9:00 AM Every day");
-    EXPECT_EQ(
-        result.problems,
-        (QStringList{"odd.ics: the title of \"" + QString(40, u'x') + "...\" was cut to 300 characters",
-                     "odd.ics: the event \"No start\" has no valid start date and was left out",
-                     "odd.ics: \"Tick\" repeats too often for a page; the rest of its repetitions were left out"}));
+    EXPECT_EQ(result.problems,
+              (QStringList{"odd.ics: the title of \"" + QString(40, u'x') + "...\" was cut to 300 characters",
+                           "odd.ics: the event \"No start\" has no valid start date and was left out",
+                           "odd.ics: \"Tick\" repeats too often for a page; the rest of its repetitions were left out",
+                           "cell 1 takes at most 200 new entries at a time; 701 were left out"}));
 }
