@@ -124,6 +124,13 @@ void TQmCustomRtfEdit::updateLayoutWidth()
     m_engine.SetPaintHeight(height());
 }
 
+void TQmCustomRtfEdit::setVisible(bool visible)
+{
+    const quint32 flags = m_engine.PaintFlags();
+    m_engine.SetPaintFlags(visible ? flags & ~qm::paint::Suspended : flags | qm::paint::Suspended);
+    QWidget::setVisible(visible);
+}
+
 // Change protocol -------------------------------------------------------------
 
 bool TQmCustomRtfEdit::reportChange(bool changed)

@@ -73,6 +73,10 @@ public:
     int LeftOffset() const { return m_engine.ScrollPosition().x(); }
 
     // Operations ---------------------------------------------------------------
+    /// The `Visible` setter: a hidden control's engine neither lays out nor
+    /// paints, and lays the text out anew when it is shown.
+    void SetVisible(bool visible) { setVisible(visible); }
+    void setVisible(bool visible) override;
     void SelectAll();
     /// Copies the selection as RTF and plain text; false (and the clipboard
     /// unchanged) without a selection or when writing it failed.

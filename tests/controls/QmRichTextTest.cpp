@@ -219,6 +219,13 @@ TEST(QmRichText, CaretIsOnePixelWideAndShownOnlyWithTheFocus)
     EXPECT_FALSE(columnIsBlack(focused, caret.x() + 1));
     shown.toolBar->List(SelFontName)->setFocus();
     EXPECT_FALSE(columnIsBlack(shown.editor->grab().toImage(), caret.x()));
+
+    // Hidden, the control takes a text without laying it out; shown, it lays it out.
+    shown.editor->SetVisible(false);
+    shown.editor->RtfText().TypeText(u"typed while hidden");
+    EXPECT_EQ(shown.editor->RtfText().FirstParagraph()->firstLine()->usedWidth, 0);
+    shown.editor->SetVisible(true);
+    EXPECT_GT(shown.editor->RtfText().CaretRect().x(), 50);
 }
 
 TEST(QmRichText, DragsAndDropsAreLeftToTheHost)
