@@ -17,6 +17,9 @@ struct CellRecord {
     TRect rTotal;
     int iDay = 0; // day of the month, 0 for blank and planner cells
     TRect rFree;
+    /// Characters of the cell's text that the drawing left out for want of
+    /// room (0 on paper, which keeps the screen's records).
+    int hiddenCharacters = 0;
 
     bool operator==(const CellRecord &) const = default;
 };

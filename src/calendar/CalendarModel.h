@@ -302,8 +302,7 @@ private:
     void drawPage(qm::Canvas &canvas, const qm::DrawingTarget &target, TCalendarAttributes &mainAttr);
     /// Draws the grid or planner and returns how many cells it recorded.
     int drawMainCalendar(qm::Canvas &canvas, TCalendarAttributes &attr) const;
-    void paintCellTexts(const qm::DrawingTarget &target, QPainter &painter, const TCalendarAttributes &attr,
-                        int drawnCells);
+    void paintCellTexts(const qm::DrawingTarget &target, QPainter &painter, TCalendarAttributes &attr, int drawnCells);
     void drawMinis(qm::Canvas &canvas, const qm::DrawingTarget &target) const;
 
     qm::CalendarStyle m_style;

@@ -160,27 +160,33 @@ int CalendarModel::drawMainCalendar(Canvas &canvas, TCalendarAttributes &attr) c
     }
 }
 
-void CalendarModel::paintCellTexts(const DrawingTarget &target, QPainter &painter, const TCalendarAttributes &attr,
+void CalendarModel::paintCellTexts(const DrawingTarget &target, QPainter &painter, TCalendarAttributes &attr,
                                    int drawnCells)
 {
     const bool monthGrid = !m_isPlanner;
     const bool weekPlanner = m_style.calendarLayout == loWeek || m_style.calendarLayout == lo2Week;
     const CellTextPainter::Options options =
         monthGrid ? CellTextPainter::Options::SetForMonthGrid : CellTextPainter::Options::Keep;
+    // Cells beyond those drawn keep their rectangles from an earlier drawing, but nothing of them shows.
+    for (CellRecord &cell : attr.cells)
+        cell.hiddenCharacters = 0;
     for (int i = 0; i < drawnCells; ++i) {
         const TQmRTFTextIo &document = m_cells[i].RtfText();
-        const TRect &free = attr.cells[i].rFree;
+        CellRecord &cell = attr.cells[i];
+        const TRect &free = cell.rFree;
         // The month grid paints every cell with room for text, the week
         // planners only cells with text, the day planners every row with room.
         if (free.isZero() || (weekPlanner && document.IsEmpty()))
             continue;
         if (!monthGrid && !weekPlanner && (free.width() <= 0 || free.height() <= 0))
             continue;
-        if (target.isPrinter())
+        if (target.isPrinter()) {
             m_cellTextPainter->paintOnPrinter(painter, document, free, options);
-        else
+        } else {
             m_cellTextPainter->paintOnScreen(painter, document, free, target.textZoom(), target.fontPixelsPerInch(),
                                              options);
+        }
+        cell.hiddenCharacters = m_cellTextPainter->HiddenCharacters();
     }
 }
 

@@ -23,6 +23,19 @@ int characterCount(const TQmRTFText &document)
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }
 
+/// The characters of the first `lineCount` lines of `document`.
+qint64 charactersInLines(const TQmRTFText &document, int lineCount)
+{
+    qint64 count = 0;
+    int lines = 0;
+    for (const TParagraph *paragraph = document.FirstParagraph(); paragraph && lines < lineCount;
+         paragraph = paragraph->next()) {
+        for (const TTextLine *line = paragraph->firstLine(); line && lines < lineCount; line = line->next(), ++lines)
+            count += line->length;
+    }
+    return count;
+}
+
 /// The cell image, one pixel wider and higher than the free rectangle,
 /// stretched into it the way a stretch that keeps black on white does: the
 /// rows and columns that fall out (one logical pixel, as many device pixels
@@ -70,6 +83,7 @@ CellTextPainter::CellTextPainter() = default;
 bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document, const TRect &free, int magnification,
                                     int pixelsPerInch, Options options)
 {
+    m_hiddenCharacters = 0;
     const QSize size(free.width() + 1, free.height() + 1);
     if (free.width() <= 0 || free.height() <= 0)
         return false;
@@ -120,6 +134,7 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
 bool CellTextPainter::paintOnPrinter(QPainter &printer, const TQmRTFTextIo &document, const TRect &free,
                                      Options options)
 {
+    m_hiddenCharacters = 0;
     const QSize size(free.width() + 1, free.height() + 1);
     if (size.isEmpty() || document.IsEmpty())
         return false;
@@ -151,7 +166,10 @@ void CellTextPainter::paintDocument(const TQmRTFTextIo &document, QPainter &canv
             if (next == 0 || next >= m_cellPainter.LineCount())
                 continue;
         }
-        m_cellPainter.PaintLines(&canvas, area.x(), TQmRTFTextPaint::pmPaint, 0, area.height(), area.width(), area.y());
+        const int next = m_cellPainter.PaintLines(&canvas, area.x(), TQmRTFTextPaint::pmPaint, 0, area.height(),
+                                                  area.width(), area.y());
+        if (next != 0)
+            m_hiddenCharacters = int(std::max<qint64>(0, total - charactersInLines(m_cellPainter, next)));
         return;
     }
 }

@@ -40,6 +40,11 @@ public:
     /// Returns false when the cell was left as it was.
     bool paintOnPrinter(QPainter &printer, const TQmRTFTextIo &document, const TRect &free, Options options);
 
+    /// Characters of the text painted last that did not fit into its cell:
+    /// those after the last whole line painted. 0 when it all fit or the
+    /// cell was left as it was.
+    int HiddenCharacters() const { return m_hiddenCharacters; }
+
     /// The engine that paints every cell.
     TQmRTFTextPaint &CellPainter() { return m_cellPainter; }
 
@@ -49,6 +54,7 @@ private:
 
     TQmRTFTextPaint m_cellPainter;
     QImage m_cellImage;
+    int m_hiddenCharacters = 0;
 };
 
 } // namespace qm

@@ -146,6 +146,8 @@ QString cellsText(CalendarModel &c)
                      .add(QStringLiteral("rFree"), rectArray(cell.rFree))
                      .add(QStringLiteral("iDay"), cell.iDay)
                      .add(QStringLiteral("text"), *text)
+                     .add(QStringLiteral("cut"), cell.hiddenCharacters > 0)
+                     .add(QStringLiteral("hiddenCharacters"), cell.hiddenCharacters)
                      .compact();
     }
     return QStringLiteral("[\n    ") + cells.join(QStringLiteral(",\n    ")) + QStringLiteral("\n  ]");

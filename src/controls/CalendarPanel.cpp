@@ -1,8 +1,19 @@
 #include "controls/CalendarPanel.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+/// The cut-text mark: a corner of this many pixels, in a red that reads as a
+/// warning on white and on the light cell colours.
+constexpr int cutTextMarkSide = 7;
+const QColor cutTextMarkColor(200, 0, 0);
+
+} // namespace
 
 TCalendarPanel::TCalendarPanel(QWidget *parent)
     : QWidget(parent)
@@ -45,7 +56,65 @@ void TCalendarPanel::paintEvent(QPaintEvent *)
     QPainter pagePainter(&m_page);
     m_calendar.DrawPage(pagePainter);
     pagePainter.end();
-    QPainter(this).drawImage(0, 0, m_page);
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_page);
+    paintCutTextMarks(painter);
+}
+
+// Text that does not fit its cell ------------------------------------------------
+
+QRect TCalendarPanel::CutTextMark(int iCell) const
+{
+    const CellRecord &cell = m_calendar.CellRecordOf(iCell);
+    if (cell.hiddenCharacters <= 0)
+        return {};
+    // In the free area's bottom right corner, where text ends last.
+    const int side = qMin(cutTextMarkSide, qMin(cell.rFree.width(), cell.rFree.height()));
+    return QRect(cell.rFree.right - side - 1, cell.rFree.bottom - side - 1, side, side);
+}
+
+void TCalendarPanel::paintCutTextMarks(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(cutTextMarkColor);
+    for (int iCell = 1; iCell <= qm::kCellCount; ++iCell) {
+        const QRect mark = CutTextMark(iCell);
+        if (mark.isEmpty())
+            continue;
+        // A corner folded down: the text goes on below the cell.
+        const QPointF corner[] = {QPointF(mark.right() + 1, mark.top()), QPointF(mark.right() + 1, mark.bottom() + 1),
+                                  QPointF(mark.left(), mark.bottom() + 1)};
+        painter.drawPolygon(corner, 3);
+    }
+    painter.restore();
+}
+
+QString TCalendarPanel::cutTextHint(QPoint position) const
+{
+    for (int iCell = 1; iCell <= qm::kCellCount; ++iCell) {
+        if (!CutTextMark(iCell).adjusted(-2, -2, 2, 2).contains(position))
+            continue;
+        const int hidden = m_calendar.CellRecordOf(iCell).hiddenCharacters;
+        return hidden == 1 ? QStringLiteral("The text does not fit: 1 more character is not shown")
+                           : QStringLiteral("The text does not fit: %1 more characters are not shown").arg(hidden);
+    }
+    return {};
+}
+
+bool TCalendarPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString hint = cutTextHint(help->pos());
+        if (hint.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), hint, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TCalendarPanel::mousePressEvent(QMouseEvent *event)

@@ -34,6 +34,11 @@ public:
 
     QSize sizeHint() const override { return m_calendar.ScaledPageSize(); }
 
+    /// Where the mark of cell `iCell` shows that its text does not fit (on
+    /// screen only: the page, a bitmap or paper never carry it); empty when
+    /// the text fits.
+    QRect CutTextMark(int iCell) const;
+
 Q_SIGNALS:
     /// The user chose cell `iCell` (1..42): its rectangles in control pixels,
     /// its day (0 for blank and planner cells) and its store, which stays the
@@ -43,6 +48,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -52,6 +58,9 @@ protected:
 
 private:
     void click(QPoint position);
+    void paintCutTextMarks(QPainter &painter) const;
+    /// The hint of a cut-text mark under `position`; empty where there is none.
+    QString cutTextHint(QPoint position) const;
     void raiseCellEvent(int iCell);
     void editCellIfFree(int iCell);
     void fitToPage();

@@ -134,6 +134,22 @@ TEST_F(InfoCommand, BadSettingsAreRefusedWithOneLine)
     }
 }
 
+TEST_F(InfoCommand, SaysWhichCellsTextIsCutAtTheZoomGiven)
+{
+    const QString document = save("month.QMF", [](CalendarModel &calendar) {
+        TQmRtfStrings(calendar.Cells(10).RtfText()).Add("Dentist");
+        for (int line = 0; line < 20; ++line)
+            TQmRtfStrings(calendar.Cells(11).RtfText()).Add("one of many lines");
+    });
+    const QJsonArray cells = info({document, "--zoom", "100"})["Cells"].toArray();
+    EXPECT_FALSE(cells[9].toObject()["cut"].toBool());
+    EXPECT_EQ(cells[9].toObject()["hiddenCharacters"].toInt(), 0);
+    EXPECT_TRUE(cells[10].toObject()["cut"].toBool());
+    const int hiddenAt100 = cells[10].toObject()["hiddenCharacters"].toInt();
+    EXPECT_GT(hiddenAt100, 0);
+    EXPECT_LT(hiddenAt100, 20 * 17);
+}
+
 TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
 {
     const auto week = [](CalendarModel &calendar) {
@@ -157,7 +173,7 @@ TEST_F(InfoCommand, ADocumentOrAStyleSheetIsReadBeforeTheSettings)
     const QJsonArray cells = json["Cells"].toArray();
     EXPECT_EQ(cells[1].toObject()["text"].toString(), "Dentist\ncaf\u00e9 at 10\n");
     EXPECT_EQ(cells[0].toObject()["text"].toString(), "\n");
-    EXPECT_TRUE(m_out.contains("\"iDay\": 0, \"text\": \"Dentist\\ncaf\u00e9 at 10\\n\"}"));
+    EXPECT_TRUE(m_out.contains("\"iDay\": 0, \"text\": \"Dentist\\ncaf\u00e9 at 10\\n\", \"cut\": false"));
 
     json = info({document, "--year", "2031", "--layout", "19"});
     EXPECT_EQ(json["MainCalYear"].toInt(), 2031);

@@ -1,9 +1,13 @@
 #include "controls/CalendarPanel.h"
+#include "richtext/QmRtfStrings.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -175,4 +179,26 @@ TEST(CalendarPanel, AZoomChangeMovesTheCellsAtOnce)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     panel.calendar().SetMagnification(50);
     EXPECT_EQ(panel.calendar().CellRecordOf(1).rTotal.left, 13 + 1 + 4); // no event loop in between
+}
+
+TEST(CalendarPanel, MarksCellsWhoseTextDoesNotFitOnScreenOnly)
+{
+    DrawnPanel drawn;
+    CalendarModel &calendar = drawn.panel.calendar();
+    TQmRtfStrings(calendar.Cells(10).RtfText()).Add("Dentist");
+    for (int line = 0; line < 20; ++line)
+        TQmRtfStrings(calendar.Cells(11).RtfText()).Add("one of many lines");
+    const QImage screen = drawn.panel.grab().toImage();
+    EXPECT_TRUE(drawn.panel.CutTextMark(10).isEmpty());
+    const QRect mark = drawn.panel.CutTextMark(11);
+    ASSERT_FALSE(mark.isEmpty());
+    EXPECT_TRUE(calendar.CellRecordOf(11).rFree.toQRect().contains(mark));
+    const QPoint inside(mark.right() - 1, mark.bottom() - 1);
+    EXPECT_EQ(screen.pixelColor(inside), QColor(200, 0, 0));
+    EXPECT_NE(calendar.MakeBitmap().pixelColor(inside), QColor(200, 0, 0)) << "a bitmap shows the page alone";
+
+    QHelpEvent hint(QEvent::ToolTip, inside, drawn.panel.mapToGlobal(inside));
+    QApplication::sendEvent(&drawn.panel, &hint);
+    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("The text does not fit: ")))
+        << QToolTip::text().toStdString();
 }
