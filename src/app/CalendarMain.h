@@ -9,9 +9,11 @@
 
 class CalendarModel;
 class QAction;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPrinter;
 class QToolButton;
 class TCalendarPanel;
@@ -119,6 +121,15 @@ public:
     void CalendarPanelClickedInCellEvent(const TRect &rFree, int iCell, TQmRtfStorage *rtfstorage);
     /// The default editor font becomes the editor's writing attribute.
     void SetDefaultFontNow();
+
+    // Pictures dropped into cells (CalendarMainDrops.cpp).
+    /// Whether a drop of what `event` carries may land here: a picture over a cell.
+    bool CalendarPanelDragOver(const QDropEvent &event) const;
+    /// Opens the cell under the drop point and inserts the picture into it.
+    void CalendarPanelDragDrop(const QDropEvent &event);
+    bool QmRichText1DragOver(const QDropEvent &event) const;
+    /// Inserts the picture `data` carries at the editor's insertion point.
+    void QmRichText1DragDrop(const QMimeData &data);
     /// The editor lies over a cell, and its text belongs to that cell.
     bool EditorActive() const { return m_editorActive; }
     /// The number of the cell edited last (1..42); Tab moves on from it.
@@ -235,6 +246,8 @@ private:
     void QmRichText1Enter();
     void QmRichText1KeyPress(char16_t &key);
     bool editorHasFocus() const;
+    /// Drags over the calendar and drops on it; true when `event` was one.
+    bool calendarDragEvent(QEvent *event);
     /// Tab and Shift+Tab while the editor has the focus open the next or
     /// previous cell; true when the key was used so.
     bool moveEditorByTab(const QKeyEvent &key);

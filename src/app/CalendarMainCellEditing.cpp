@@ -14,7 +14,9 @@
 #include "richtext/FontAttr.h"
 #include "richtext/QmRtfStorage.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace {
 
@@ -100,6 +102,11 @@ void TCalendarMain::createCellEditor()
     m_qmRichText1->SetOnChange([this](TQmCustomRtfEdit &) { QmRichText1Change(); });
     m_qmRichText1->SetOnEnter([this](TQmCustomRtfEdit &) { QmRichText1Enter(); });
     m_qmRichText1->SetOnKeyPress([this](TQmCustomRtfEdit &, char16_t &key) { QmRichText1KeyPress(key); });
+    m_qmRichText1->SetOnDragOver(
+        [this](TQmCustomRtfEdit &, QDropEvent &event, bool &accept) { accept = QmRichText1DragOver(event); });
+    m_qmRichText1->SetOnDragDrop(
+        [this](TQmCustomRtfEdit &, QDropEvent &event) { QmRichText1DragDrop(*event.mimeData()); });
+    m_calendarPanel->setAcceptDrops(true);
     connect(m_calendarPanel, &TCalendarPanel::ClickedInCellEvent, this,
             [this](TRect, TRect rFree, int iCell, int, TQmRtfStorage *rtfstorage) {
                 CalendarPanelClickedInCellEvent(rFree, iCell, rtfstorage);

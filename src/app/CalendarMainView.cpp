@@ -48,6 +48,8 @@ void TCalendarMain::ZoomMinusButtonClick()
 bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_calendarPanel) {
+        if (calendarDragEvent(event))
+            return true;
         if (event->type() == QEvent::Resize || event->type() == QEvent::Show || event->type() == QEvent::Hide)
             fitScrollContent();
         return false;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "controls/QmCustomRtfEdit.h"
+#include "controls/QmCustomToolPanel.h"
 #include "controls/QmRichTextSetMode.h"
 #include "controls/QmToolPanelClient.h"
 
 #include <QPointer>
-
-class TQmCustomToolPanel;
 
 /// The rich-text editing control of a calendar cell: the editor window
 /// (`TQmCustomRtfEdit`) linked to a formatting toolbar, with the operations

@@ -11,7 +11,9 @@
 #include "richtext/QmRtfStrings.h"
 #include "support/ModalDialogs.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QMimeData>
 #include <QTest>
 #include <QToolButton>
 
@@ -232,6 +234,40 @@ TEST_F(CalendarMainCellEditingTest, ClearAllEmptiesEveryCellWithoutAskingAndShow
     EXPECT_FALSE(calendar().HasCellText());
     EXPECT_FALSE(window.EditorActive());
     EXPECT_FALSE(window.Savebutton()->isHidden());
+}
+
+TEST_F(CalendarMainCellEditingTest, APictureDroppedOnACellGoesIntoItsTextAndIsSavedWithIt)
+{
+    const QString file = path(QStringLiteral("Dec1997.QMF"));
+    CalendarModel().SaveCalendarToFile(file);
+    TCalendarMain &window = startWithCalendar(file);
+    QMimeData icon;
+    QImage picture(32, 32, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    icon.setImageData(picture);
+    const auto drop = [&](QPoint point) {
+        QDragEnterEvent enter(point, Qt::CopyAction, &icon, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.CalendarPanel(), &enter);
+        QDropEvent dropped(point, Qt::CopyAction, &icon, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.CalendarPanel(), &dropped);
+        return enter.isAccepted();
+    };
+
+    const TRect title = cell(1).rTotal;
+    EXPECT_FALSE(drop(QPoint(title.left + 2, title.top - 20))) << "above the grid is no cell";
+    EXPECT_FALSE(window.EditorActive());
+    EXPECT_FALSE(window.SaveNeeded());
+
+    const int iCell = firstDayCell() + 3;
+    EXPECT_TRUE(drop(cell(iCell).rFree.toQRect().center()));
+    EXPECT_TRUE(window.EditorActive());
+    EXPECT_EQ(window.CurrentCellIndex(), iCell);
+    EXPECT_TRUE(window.SaveNeeded());
+    window.mnuSaveClick();
+
+    CalendarModel saved;
+    saved.LoadCalendarFromFile(file);
+    EXPECT_EQ(rtfOf(saved.Cells(iCell).RtfText()).count("{\\pict"), 1);
 }
 
 TEST_F(CalendarMainCellEditingTest, CommandsThatReadOrReplaceTheCalendarStoreTheEditedTextFirst)
