@@ -270,6 +270,38 @@ TEST_F(CalendarMainCellEditingTest, APictureDroppedOnACellGoesIntoItsTextAndIsSa
     EXPECT_EQ(rtfOf(saved.Cells(iCell).RtfText()).count("{\\pict"), 1);
 }
 
+TEST_F(CalendarMainCellEditingTest, PrintingReopensTheEditorOnItsCellAndExportsLeaveItOpen)
+{
+    TCalendarMain &window = startWithCalendar();
+    const int iCell = firstDayCell();
+    struct Row {
+        const char *command;
+        std::function<void()> run;
+    };
+    const Row rows[] = {
+        {"Print",
+         [&] {
+             m_prompts.answerPrinterDialog(true);
+             window.mnuPrintCalendarClick();
+         }},
+        {"Save As Bitmap",
+         [&] {
+             m_prompts.answerFile(path(QStringLiteral("page.BMP")));
+             window.mnuSaveAsBitmapClick();
+         }},
+    };
+    for (const Row &row : rows) {
+        clickCell(iCell);
+        type(QStringLiteral("x"));
+        const QString typed = textOf(editor().RtfText());
+        row.run();
+        EXPECT_EQ(cellText(iCell), typed) << row.command << ": the page shows the typed text";
+        EXPECT_TRUE(window.EditorActive()) << row.command;
+        EXPECT_TRUE(editor().isVisible()) << row.command;
+        EXPECT_EQ(window.CurrentCellIndex(), iCell) << row.command;
+    }
+}
+
 TEST_F(CalendarMainCellEditingTest, CommandsThatReadOrReplaceTheCalendarStoreTheEditedTextFirst)
 {
     const QString file = path(QStringLiteral("Dec1997.QMF"));
