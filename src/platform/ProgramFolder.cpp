@@ -1,6 +1,7 @@
 #include "ProgramFolder.h"
 
 #include "Environment.h"
+#include "FileNameCase.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,14 +66,15 @@ QString DialogFolder()
 
 QString DataFileName(const QString &name)
 {
+    // The program spells its files in several ways ("MISC1.ICL", "misc1.icl").
     const QString besideProgram = ProgramFolder() + name;
-    if (QFileInfo::exists(besideProgram))
-        return besideProgram;
+    if (const QString found = existingFileName(besideProgram); !found.isEmpty())
+        return found;
     // The installed layout keeps data in share/quillmark beside bin; the
     // standard data folders cover installations under another prefix.
     const QString installed = QDir::cleanPath(ProgramFolder() + QStringLiteral("../share/quillmark/") + name);
-    if (QFileInfo::exists(installed))
-        return installed;
+    if (const QString found = existingFileName(installed); !found.isEmpty())
+        return found;
     const QString located =
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("quillmark/") + name);
     return located.isEmpty() ? besideProgram : located;

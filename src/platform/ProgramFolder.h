@@ -27,8 +27,8 @@ QString IniFileName();
 QString DialogFolder();
 
 /// The path of a data file that ships with the program (`name` relative to
-/// the data folder, for example "MISC1.ICL"): next to the executable when it
-/// is there, else in the installed data folder (share/quillmark) when it is
+/// the data folder, for example "MISC1.ICL", found regardless of letter
+/// case): next to the executable when it is there, else in the installed data folder (share/quillmark) when it is
 /// there, else the path next to the executable.
 QString DataFileName(const QString &name);
 

@@ -90,8 +90,8 @@ TEST_F(ProgramFolderTest, DataFilesAreFoundBesideTheProgramThenInTheDataFolders)
     touch(m_home.filePath(QStringLiteral("share/quillmark/MISC1.ICL")));
     EXPECT_EQ(DataFileName(name), m_home.filePath(QStringLiteral("share/quillmark/MISC1.ICL")));
 
-    touch(prefix.filePath(QStringLiteral("share/quillmark/MISC1.ICL")));
-    EXPECT_EQ(DataFileName(name), prefix.filePath(QStringLiteral("share/quillmark/MISC1.ICL")));
+    touch(prefix.filePath(QStringLiteral("share/quillmark/misc1.icl")));
+    EXPECT_EQ(DataFileName(name), prefix.filePath(QStringLiteral("share/quillmark/misc1.icl"))) << "any letter case";
 
     touch(bin + name);
     EXPECT_EQ(DataFileName(name), bin + name);
