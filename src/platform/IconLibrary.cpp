@@ -308,7 +308,8 @@ QImage IconLibrary::icon(int index) const
         return {};
     try {
         ByteReader directory(spanBytes(m_data, m_groups[size_t(index)]));
-        const ImageEntry &best = bestImage(readImageEntries(directory, m_iconFile));
+        // A copy: the entries are gone after this line.
+        const ImageEntry best = bestImage(readImageEntries(directory, m_iconFile));
         Span span = best.span;
         if (!m_iconFile) {
             const auto found = std::find_if(m_icons.begin(), m_icons.end(),

@@ -8,7 +8,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(file bin/quillmark share/applications/quillmark.desktop share/mime/packages/quillmark.xml
-             share/icons/hicolor/256x256/apps/quillmark.png)
+             share/icons/hicolor/256x256/apps/quillmark.png share/quillmark/activity.icl share/quillmark/events.icl
+             share/quillmark/holiday.icl share/quillmark/misc1.icl share/quillmark/misc2.icl)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -5,6 +5,8 @@
 #include "support/IconFiles.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -149,6 +151,30 @@ TEST(IconLibraryTest, DamagedIconsGiveEmptyImages)
         const IconLibrary library = IconLibrary::fromData(row.file);
         EXPECT_EQ(library.count(), 1);
         EXPECT_TRUE(library.icon(0).isNull());
+    }
+}
+
+TEST(IconLibraryTest, ShippedLibrariesHoldTwentyToFortyDistinctPictures)
+{
+    for (const char *name : {"activity.icl", "events.icl", "holiday.icl", "misc1.icl", "misc2.icl"}) {
+        SCOPED_TRACE(name);
+        const QString fileName = QStringLiteral(QM_ICON_LIBRARY_DIR "/") + QLatin1String(name);
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(bytes.mid(0x80, 2), "NE") << "a 16-bit icon library";
+
+        const IconLibrary library(fileName);
+        EXPECT_GE(library.count(), 20);
+        EXPECT_LE(library.count(), 40);
+        QSet<QByteArray> pictures;
+        for (int i = 0; i < library.count(); ++i) {
+            const QImage icon = library.icon(i);
+            ASSERT_EQ(icon.size(), QSize(32, 32)) << "icon " << i;
+            EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << "icon " << i << " has a transparent background";
+            pictures.insert(QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
+        }
+        EXPECT_EQ(pictures.size(), library.count()) << "every picture differs";
     }
 }
 
