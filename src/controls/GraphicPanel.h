@@ -1,11 +1,12 @@
 #pragma once
 
+#include "Alignment.h"
 #include "platform/Color.h"
 
 #include <QWidget>
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
-enum TPanelAlignment { taLeftJustify, taRightJustify, taCenter };
+using TPanelAlignment = TAlignment;
 enum TPanelBorderStyle { bsNone, bsSingle };
 
 /// A light captioned cell that paints like a panel: an optional black frame,

@@ -16,6 +16,8 @@ constexpr TColor clYellow = 0x00FFFF;
 constexpr TColor clSilver = 0xC0C0C0;
 constexpr TColor clWindowText = TColor(0x80000008);
 constexpr TColor clBtnFace = TColor(0x8000000F);
+constexpr TColor clBtnShadow = TColor(0x80000010);
+constexpr TColor clBtnHighlight = TColor(0x80000014);
 
 constexpr TColor rgbColor(int red, int green, int blue)
 {

@@ -1,0 +1,4 @@
+#pragma once
+
+/// Horizontal placement of a control's content.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
