@@ -8,6 +8,7 @@
 #include "controls/BusyCursor.h"
 #include "controls/CalendarPanel.h"
 #include "controls/FormPlacement.h"
+#include "controls/GIconListBox.h"
 #include "controls/MRUFileList.h"
 #include "controls/QmRichText.h"
 #include "controls/QmToolBar.h"
@@ -172,6 +173,11 @@ void TCalendarMain::Exit1Click()
 
 void TCalendarMain::SetButtons()
 {
+    // The mini-calendar sheets have no cells for icons.
+    const int layout = calendar().CalendarLayout();
+    const bool cellsTakeIcons = layout <= loFC12AfterLS || layout >= loWeek;
+    m_panel2->setVisible(cellsTakeIcons);
+    m_iconListBox->setVisible(cellsTakeIcons);
     const bool hasFile = !m_currentFileName.isEmpty();
     const bool shown = calendarShown();
     m_mnuSave->setEnabled(hasFile);
@@ -192,6 +198,7 @@ void TCalendarMain::SetButtons()
     m_mnuImportEvents->setEnabled(shown);
     m_qmToolBar1->setEnabled(shown && m_qmRichText1->hasFocus());
     m_startMessage->setVisible(!shown && !m_activatePending);
+    setIconSetTicks();
 }
 
 void TCalendarMain::SetCaption()

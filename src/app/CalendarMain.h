@@ -17,6 +17,8 @@ class QMimeData;
 class QPrinter;
 class QToolButton;
 class TCalendarPanel;
+class TExplorerButton;
+class TGIconListBox;
 class TMRUFileList;
 class TMRUMenuItem;
 class TQmRichText;
@@ -137,6 +139,16 @@ public:
     void Contents1Click();
     void About1Click();
 
+    // The icon strip's library (CalendarMainIcons.cpp).
+    void mnuActivitiesICLClick();
+    void mnuEventsICLClick();
+    void mnuHolidaysICLClick();
+    void mnuMisc1ICLClick();
+    void mnuMisc2ICLClick();
+    /// Any icon file or library, or a folder of PNG or SVG pictures, or one
+    /// such picture; asks again while the choice holds no icon.
+    void mnuOtherICONFILEClick();
+
     // Printing and export (CalendarMainPrinting.cpp).
     /// Prints the calendar after the print dialog and the margin check.
     void mnuPrintCalendarClick();
@@ -174,6 +186,11 @@ public:
     QAction *mnuPrintPreview() const { return m_mnuPrintPreview; }
     QAction *mnuPrintSetup() const { return m_mnuPrintSetup; }
     QMenu *FileMenu() const { return m_fileMenu; }
+    TExplorerButton *IconBarButton() const { return m_iconBarButton; }
+    QMenu *IconSetsMenu() const { return m_iconSetsMenu; }
+    /// The items of IconSetsMenu in its order: the five libraries, then "Other".
+    const QList<QAction *> &IconSetItems() const { return m_iconSetItems; }
+    TGIconListBox *IconListBox() const { return m_iconListBox; }
     QToolButton *ZoomPlusButton() const { return m_zoomPlusButton; }
     QToolButton *ZoomMinusButton() const { return m_zoomMinusButton; }
     QToolButton *PropertiesButton() const { return m_propertiesButton; }
@@ -202,6 +219,12 @@ private:
     void createComponents();
     QWidget *createIconPanel();
     QToolButton *createSpeedButton(QWidget *parent, const QRect &geometry, const QString &hint);
+    /// Panel2 with IconBarButton and its menu, and the icon strip below it.
+    void createIconStrip(QLayout *iconPanelLayout);
+    /// Shows the library `fileName` (found by the program folder rule) in the strip.
+    void chooseIconSet(const QString &fileName);
+    /// The ticks of IconSetsMenu for IconFileName.
+    void setIconSetTicks();
     void createMenus();
     TQmToolBar *createToolBar();
     void createCellEditor();
@@ -279,6 +302,11 @@ private:
     /// How to begin, drawn in the grey area while no calendar is shown.
     QLabel *m_startMessage = nullptr;
     QWidget *m_iconPanel = nullptr;
+    QWidget *m_panel2 = nullptr;
+    TExplorerButton *m_iconBarButton = nullptr;
+    QMenu *m_iconSetsMenu = nullptr;
+    QList<QAction *> m_iconSetItems;
+    TGIconListBox *m_iconListBox = nullptr;
     QToolButton *m_zoomPlusButton = nullptr;
     QToolButton *m_zoomMinusButton = nullptr;
     QToolButton *m_propertiesButton = nullptr;

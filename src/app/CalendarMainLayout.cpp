@@ -104,7 +104,7 @@ QWidget *TCalendarMain::createIconPanel()
     panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel3->setFixedHeight(108);
     layout->addWidget(panel3);
-    layout->addStretch(1);
+    createIconStrip(layout);
 
     m_zoomPlusButton = createSpeedButton(panel3, QRect(1, 3, 24, 21), QStringLiteral("Zoom In"));
     m_zoomPlusButton->setIcon(qm::speedButtonGlyph(qm::SpeedButtonGlyph::ZoomIn));

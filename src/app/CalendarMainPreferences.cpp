@@ -2,7 +2,9 @@
 
 #include "CalendarMain.h"
 
+#include "controls/GIconListBox.h"
 #include "dialogs/CalendarProperties.h"
+#include "platform/FileNameCase.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -56,6 +58,11 @@ void TCalendarMain::LoadPreferences()
 
     m_iconFileName =
         ini.readString(iconsSection, QStringLiteral("File"), qm::DataFileName(QStringLiteral("MISC1.ICL")));
+    if (qm::fileExistsIgnoringCase(m_iconFileName) && m_iconFileName.toUpper() != m_iconListBox->FileName().toUpper())
+        m_iconListBox->SetFileName(m_iconFileName);
+    // A library without icons gives way to the first miscellaneous set.
+    if (m_iconListBox->NumberOfIcons() == 0)
+        m_iconListBox->SetFileName(qm::DataFileName(QStringLiteral("Misc1.icl")));
     m_showHints = ini.readBool(hintsSection, QStringLiteral("On"), true);
     m_mnuShowHint->setChecked(m_showHints);
     SetButtons();
@@ -75,6 +82,10 @@ void TCalendarMain::SavePreferences()
     ini.writeBool(fontSection, QStringLiteral("Strikeout"), m_defaultFont.style.testFlag(qm::FontStyle::StrikeOut));
     ini.writeInteger(fontSection, QStringLiteral("Color"), m_defaultFont.color);
 
+    // A library missing at start leaves the strip without a file; the choice
+    // stays stored for when the file is back.
+    if (!m_iconListBox->FileName().isEmpty())
+        m_iconFileName = m_iconListBox->FileName();
     m_showHints = m_mnuShowHint->isChecked();
     ini.writeBool(hintsSection, QStringLiteral("On"), m_showHints);
     ini.writeString(iconsSection, QStringLiteral("File"), m_iconFileName);

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -65,8 +67,22 @@ QStringList runFileDialog(const qm::FileDialogRequest &request, QFileDialog::Fil
     });
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    QString chosenFolder;
+    if (request.acceptFolders) {
+        // An open dialog takes files only; the folder shown is taken with a button.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto *folderButton = new QPushButton(QStringLiteral("Use This &Folder"), &dialog);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(folderButton, grid->rowCount(), 0, 1, grid->columnCount());
+        QObject::connect(folderButton, &QPushButton::clicked, &dialog, [&dialog, &chosenFolder] {
+            chosenFolder = dialog.directory().absolutePath();
+            static_cast<QDialog &>(dialog).done(QDialog::Accepted);
+        });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    if (!chosenFolder.isEmpty())
+        return {chosenFolder};
     return dialog.selectedFiles();
 }
 

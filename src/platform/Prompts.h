@@ -22,6 +22,8 @@ struct FileDialogRequest {
     QString filter;
     QString defaultSuffix;
     bool confirmOverwrite = false;
+    /// An open dialog that may also return a folder, chosen with a button of its own.
+    bool acceptFolders = false;
 };
 
 /// What the colour dialog is opened with and what it may change.
