@@ -50,7 +50,16 @@ void TCalendarMain::QmRichText1DragDrop(const QMimeData &data)
 bool TCalendarMain::calendarDragEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::DragEnter:
+    case QEvent::DragEnter: {
+        // Taken wherever a picture enters, so that the moves that follow
+        // decide, cell by cell: a refused entry would end the drag's visit.
+        auto *enter = static_cast<QDragEnterEvent *>(event);
+        if (enter->mimeData()->hasImage())
+            enter->acceptProposedAction();
+        else
+            enter->ignore();
+        return true;
+    }
     case QEvent::DragMove: {
         auto *over = static_cast<QDragMoveEvent *>(event);
         if (CalendarPanelDragOver(*over))

@@ -248,9 +248,12 @@ TEST_F(CalendarMainCellEditingTest, APictureDroppedOnACellGoesIntoItsTextAndIsSa
     const auto drop = [&](QPoint point) {
         QDragEnterEvent enter(point, Qt::CopyAction, &icon, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.CalendarPanel(), &enter);
+        EXPECT_TRUE(enter.isAccepted()) << "a picture is followed wherever it enters";
+        QDragMoveEvent over(point, Qt::CopyAction, &icon, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.CalendarPanel(), &over);
         QDropEvent dropped(point, Qt::CopyAction, &icon, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.CalendarPanel(), &dropped);
-        return enter.isAccepted();
+        return over.isAccepted();
     };
 
     const TRect title = cell(1).rTotal;
