@@ -4,6 +4,7 @@
 #include "cli/CliCommand.h"
 #include "platform/Environment.h"
 #include "platform/QmError.h"
+#include "richtext/QmRtfStrings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -65,6 +66,18 @@ protected:
         else
             calendar.SaveCalendarToFile(file);
         return file;
+    }
+
+    /// Cell `cell` of the document `name`, one entry per paragraph.
+    QStringList cellText(const QString &name, int cell)
+    {
+        CalendarModel calendar;
+        calendar.LoadCalendarFromFile(path(name));
+        TQmRtfStrings strings(calendar.Cells(cell).RtfText());
+        QStringList paragraphs;
+        for (int i = 0; i < strings.Count(); ++i)
+            paragraphs << strings.Strings(i);
+        return paragraphs;
     }
 
     QByteArray contents(const QString &name) const

@@ -23,17 +23,6 @@ protected:
                               "BEGIN:VEVENT\r\nUID:c\r\nDTSTART;VALUE=DATE:20260401\r\nSUMMARY:April\r\nEND:VEVENT\r\n"
                               "END:VCALENDAR\r\n");
     }
-
-    QStringList cellText(const QString &name, int cell)
-    {
-        CalendarModel calendar;
-        calendar.LoadCalendarFromFile(path(name));
-        TQmRtfStrings strings(calendar.Cells(cell).RtfText());
-        QStringList paragraphs;
-        for (int i = 0; i < strings.Count(); ++i)
-            paragraphs << strings.Strings(i);
-        return paragraphs;
-    }
 };
 
 TEST_F(ImportIcsCommand, PlacesTheEventsAndASecondImportChangesNothing)

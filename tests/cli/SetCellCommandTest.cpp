@@ -14,18 +14,6 @@ protected:
             TQmRtfStrings(calendar.Cells(8).RtfText()).Add("untouched");
         });
     }
-
-    /// Cell `cell` of the document `name`, one entry per paragraph.
-    QStringList cellText(const QString &name, int cell)
-    {
-        CalendarModel calendar;
-        calendar.LoadCalendarFromFile(path(name));
-        TQmRtfStrings strings(calendar.Cells(cell).RtfText());
-        QStringList paragraphs;
-        for (int i = 0; i < strings.Count(); ++i)
-            paragraphs << strings.Strings(i);
-        return paragraphs;
-    }
 };
 
 TEST_F(SetCellCommand, PlainTextRtfOrNothingReplacesTheCell)
