@@ -5,14 +5,22 @@
 
 #include <QGuiApplication>
 
+#include <memory>
+
 using namespace qm::cli;
 
 namespace {
+
+/// Whether a command draws: the font system and a platform are set up only
+/// for those, since starting them (and tearing the font database down at
+/// exit) costs a file-only command most of its time.
+enum class Needs { Files, Drawing };
 
 struct Command {
     const char *name;
     CommandFunction run;
     const char *usage;
+    Needs needs = Needs::Drawing;
 };
 
 const Command kCommands[] = {
@@ -20,11 +28,21 @@ const Command kCommands[] = {
     {"info", runInfo, "info [DOC.QMF|STYLE.QMS] [settings]"},
     {"copy", runCopy, "copy IN.QMF|IN.QMS OUT.QMF|OUT.QMS [settings]"},
     {"set-cell", runSetCell, "set-cell IN.QMF N TEXTFILE OUT.QMF [settings]"},
-    {"import-ics", runImportIcs, "import-ics DOC.QMF|STYLE.QMS EVENTS.ics... OUT.QMF [--replace] [settings]"},
-    {"rtf2txt", runRtf2Txt, "rtf2txt IN"},
+    {"import-ics", runImportIcs, "import-ics DOC.QMF|STYLE.QMS EVENTS.ics... OUT.QMF [--replace] [settings]",
+     Needs::Files},
+    {"rtf2txt", runRtf2Txt, "rtf2txt IN", Needs::Files},
     {"rtf", runRtf, "rtf IN OUT.rtf"},
     {"print", runPrint, "print DOC.QMF [--printer NAME] [--copies N] [--widen-margins] [settings]"},
 };
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    for (const Command &command : kCommands) {
+        if (argc > 1 && qstrcmp(argv[1], command.name) == 0 && command.needs == Needs::Files)
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 void printUsage(QTextStream &out)
 {
@@ -70,12 +88,12 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSevereMessages);
-    QGuiApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliIo io{out, err};
     try {
-        return runCommand(application.arguments().mid(1), io);
+        return runCommand(application->arguments().mid(1), io);
     } catch (const UsageError &error) {
         err << "quillmark-cli: " << error.message() << '\n';
         return kBadArguments;
