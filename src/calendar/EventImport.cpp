@@ -13,8 +13,16 @@
 namespace qm {
 namespace {
 
-/// Slots of the lines entries are written in; a longer entry goes on in more lines.
-constexpr int kNewLineCapacity = 100;
+/// Most slots of a line an entry is written in; a longer entry goes on in
+/// more lines. A shorter entry gets a line of its own size: a busy calendar
+/// writes hundreds of them.
+constexpr int kMaxEntryLineCapacity = 100;
+
+/// Slots a line needs for `length` characters: it keeps some free.
+int entryLineCapacity(qsizetype length)
+{
+    return int(std::min<qsizetype>(length + 4, kMaxEntryLineCapacity));
+}
 
 /// New entries one cell takes in one import: far more than a cell can show,
 /// few enough that a file repeating events every minute cannot swell the
@@ -98,9 +106,10 @@ TParagraph *appendParagraph(TQmRTFTextIo &document, TParagraph *last, const QStr
 {
     // A text that ends with an empty paragraph (as RTF ending in \par does,
     // and an empty cell) gets its first entry there, not after an empty line.
-    TParagraph *paragraph = last->isEmpty() ? last : document.NewParagraph(last, kNewLineCapacity);
+    const int capacity = entryLineCapacity(text.size());
+    TParagraph *paragraph = last->isEmpty() ? last : document.NewParagraph(last, capacity);
     document.AppendCharacters(paragraph, paragraph->firstLine(), reinterpret_cast<const char16_t *>(text.utf16()),
-                              nullptr, document.CurrentAttr(), int(text.size()), kNewLineCapacity);
+                              nullptr, document.CurrentAttr(), int(text.size()), capacity);
     paragraph->markForLayout();
     return paragraph;
 }

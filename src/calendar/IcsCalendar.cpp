@@ -346,10 +346,16 @@ void IcsCalendar::Data::expand(const Event &event, QDate first, QDate last, cons
     add(event.start);
     if (event.isChangedRepetition)
         return;
+    // Repetitions never come before the event's start; a rule that begins
+    // after the page is not followed at all, which spares a busy file most of
+    // its rules.
+    const bool rulesReachPage = dateOf(event.start) <= windowEnd;
     icalcomponent *component = event.component;
-    for (icalproperty *rule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY); rule;
+    for (icalproperty *rule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY); rule && rulesReachPage;
          rule = icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+        if (isUsableTime(recurrence.until) && dateOf(recurrence.until) < windowStart)
+            continue; // ended before the page
         icalrecur_iterator *iterator =
             recurrence.freq == ICAL_NO_RECURRENCE ? nullptr : icalrecur_iterator_new(recurrence, event.start);
         if (!iterator) {

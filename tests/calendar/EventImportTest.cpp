@@ -40,6 +40,9 @@ const QByteArray kPersonalCalendar =
             event("UID:train\r\nDTSTART:20260320T220000\r\nDURATION:PT4H\r\nSUMMARY:Night train\r\n") +
             event("UID:gym\r\nDTSTART:20260302T080000\r\nRRULE:FREQ=WEEKLY;UNTIL=20260331T220000Z\r\n"
                   "EXDATE:20260316T080000\r\nSUMMARY:Gym\r\n") +
+            // Ends with its repetition on the page's first Monday.
+            event("UID:swim\r\nDTSTART:20260202T083000\r\nRRULE:FREQ=WEEKLY;UNTIL=20260302T083000\r\n"
+                  "SUMMARY:Swim\r\n") +
             event("UID:ann\r\nDTSTART;VALUE=DATE:19900325\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Ann's birthday\r\n") +
             event("UID:ann\r\nRECURRENCE-ID;VALUE=DATE:20260325\r\nDTSTART;VALUE=DATE:20260328\r\n"
                   "SUMMARY:Ann's birthday party\r\n") +
@@ -98,7 +101,7 @@ TEST(EventImport, PlacesEveryKindOfEventInTheCellOfItsDayAndHour)
     } rows[] = {
         {"month grid, March 2026 (the 1st in the first column)",
          {loFullCalendar, 2026, 3, 0},
-         {{2, {"8:00 AM Gym", "3:00 PM NY weekly"}},
+         {{2, {"8:00 AM Gym", "8:30 AM Swim", "3:00 PM NY weekly"}},
           {5, {"1:00 PM UTC standup", "3:00 PM Call NY"}},
           {9, {"8:00 AM Gym", "2:00 PM NY weekly"}},
           {10, {"Holiday", "9:30 AM Dentist"}},
@@ -111,7 +114,7 @@ TEST(EventImport, PlacesEveryKindOfEventInTheCellOfItsDayAndHour)
           {23, {"8:00 AM Gym", "2:00 PM NY weekly"}},
           {28, {"Ann's birthday party"}},
           {30, {"8:00 AM Gym", "3:00 PM NY weekly"}}},
-         9},
+         10},
         {"month grid, February 2028 (the 1st in the third column)",
          {loFCMinisInTitleLS, 2028, 2, 0},
          {{31, {"Leap day", "Leap birthday"}}},
@@ -126,8 +129,8 @@ TEST(EventImport, PlacesEveryKindOfEventInTheCellOfItsDayAndHour)
          2},
         {"day planner, 2 March 2026 from 8:00",
          {loDay15, 2026, 3, 2},
-         {{1, {"8:00 AM Gym"}}, {8, {"3:00 PM NY weekly"}}},
-         2},
+         {{1, {"8:00 AM Gym", "8:30 AM Swim"}}, {8, {"3:00 PM NY weekly"}}},
+         3},
         {"day planner, 20 March 2026: 22:00 lies after its last row", {loDay10, 2026, 3, 20}, {}, 0},
         {"sheet of mini-calendars: no cells for days", {loMC12Month, 2026, 3, 1}, {}, 0},
     };
@@ -137,7 +140,7 @@ TEST(EventImport, PlacesEveryKindOfEventInTheCellOfItsDayAndHour)
         const EventImportResult result = ImportEvents(calendar, files(kPersonalCalendar));
         EXPECT_EQ(cellTexts(calendar), row.cells) << row.name;
         EXPECT_EQ(result.eventsPlaced, row.eventsPlaced) << row.name;
-        EXPECT_EQ(result.eventsPlaced + result.eventsOutside, 11) << row.name; // Ann's party is her birthday
+        EXPECT_EQ(result.eventsPlaced + result.eventsOutside, 12) << row.name; // Ann's party is her birthday
         EXPECT_TRUE(result.problems.isEmpty()) << row.name << ": " << result.problems.join(u'\n').toStdString();
     }
 }
