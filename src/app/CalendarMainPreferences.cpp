@@ -4,6 +4,7 @@
 
 #include "controls/GIconListBox.h"
 #include "dialogs/CalendarProperties.h"
+#include "platform/DefaultFontPreference.h"
 #include "platform/FileNameCase.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
@@ -13,7 +14,6 @@
 namespace {
 
 const QString zoomingSection = QStringLiteral("Zooming");
-const QString fontSection = QStringLiteral("Default Font");
 const QString iconsSection = QStringLiteral("Icons");
 const QString hintsSection = QStringLiteral("Hints");
 
@@ -35,11 +35,6 @@ int readZoom(const qm::IniFile &ini, const QString &key, int defaultZoom)
     return readInRange(ini, zoomingSection, key, defaultZoom, smallestZoom, largestZoom);
 }
 
-void readStyle(const qm::IniFile &ini, const QString &key, qm::FontStyle style, qm::FontDescription &font)
-{
-    font.style.setFlag(style, ini.readBool(fontSection, key, false));
-}
-
 } // namespace
 
 void TCalendarMain::LoadPreferences()
@@ -48,13 +43,7 @@ void TCalendarMain::LoadPreferences()
     m_mainZoom = readZoom(ini, QStringLiteral("Main"), 60);
     m_propertiesZoom = readZoom(ini, QStringLiteral("Prop"), TCalendarProperties::DefaultZoom);
 
-    m_defaultFont.name = ini.readString(fontSection, QStringLiteral("Name"), QStringLiteral("Arial"));
-    m_defaultFont.size = readInRange(ini, fontSection, QStringLiteral("Size"), 10, 1, qm::FontDescription::largestSize);
-    readStyle(ini, QStringLiteral("Bold"), qm::FontStyle::Bold, m_defaultFont);
-    readStyle(ini, QStringLiteral("Italic"), qm::FontStyle::Italic, m_defaultFont);
-    readStyle(ini, QStringLiteral("Underline"), qm::FontStyle::Underline, m_defaultFont);
-    readStyle(ini, QStringLiteral("Strikeout"), qm::FontStyle::StrikeOut, m_defaultFont);
-    m_defaultFont.color = ini.readInteger(fontSection, QStringLiteral("Color"), 0);
+    m_defaultFont = qm::ReadDefaultFont(ini);
 
     m_iconFileName =
         ini.readString(iconsSection, QStringLiteral("File"), qm::DataFileName(QStringLiteral("MISC1.ICL")));
@@ -74,13 +63,7 @@ void TCalendarMain::SavePreferences()
     ini.writeInteger(zoomingSection, QStringLiteral("Main"), m_mainZoom);
     ini.writeInteger(zoomingSection, QStringLiteral("Prop"), m_propertiesZoom);
 
-    ini.writeString(fontSection, QStringLiteral("Name"), m_defaultFont.name);
-    ini.writeInteger(fontSection, QStringLiteral("Size"), m_defaultFont.size);
-    ini.writeBool(fontSection, QStringLiteral("Bold"), m_defaultFont.style.testFlag(qm::FontStyle::Bold));
-    ini.writeBool(fontSection, QStringLiteral("Italic"), m_defaultFont.style.testFlag(qm::FontStyle::Italic));
-    ini.writeBool(fontSection, QStringLiteral("Underline"), m_defaultFont.style.testFlag(qm::FontStyle::Underline));
-    ini.writeBool(fontSection, QStringLiteral("Strikeout"), m_defaultFont.style.testFlag(qm::FontStyle::StrikeOut));
-    ini.writeInteger(fontSection, QStringLiteral("Color"), m_defaultFont.color);
+    qm::WriteDefaultFont(ini, m_defaultFont);
 
     // A library missing at start leaves the strip without a file; the choice
     // stays stored for when the file is back.

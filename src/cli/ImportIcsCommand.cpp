@@ -1,10 +1,14 @@
 // quillmark-cli import-ics DOC.QMF|STYLE.QMS EVENTS.ics... OUT.QMF [--replace]
 // [settings]: places the events of iCalendar files into the cells of the page
-// and saves the document.
+// and saves the document. Empty cells get the program's default font from
+// its preferences file.
 #include "calendar/EventImport.h"
 #include "cli/CalendarFiles.h"
 #include "cli/CalendarOptions.h"
 #include "cli/CliCommand.h"
+#include "platform/DefaultFontPreference.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
 
 namespace qm::cli {
 
@@ -27,6 +31,7 @@ int runImportIcs(const QStringList &arguments, CliIo &io)
         calendars.push_back(IcsCalendar::fromFile(file));
     const std::unique_ptr<CalendarModel> calendar = CalendarOptions::read(parser).makeCalendar(files.first());
     EventImportOptions options;
+    options.emptyCellFont = ReadDefaultFont(IniFile(IniFileName()));
     if (parser.isSet(replace))
         options.mode = EventImportOptions::Mode::Replace;
     const EventImportResult result = ImportEvents(*calendar, calendars, options);

@@ -1,4 +1,7 @@
 #include "CliTestSupport.h"
+#include "platform/DefaultFontPreference.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
 #include "richtext/QmRtfStrings.h"
 #include "support/QtPrinting.h"
 
@@ -57,4 +60,22 @@ TEST_F(ImportIcsCommand, AFileThatCannotBeReadLeavesNothingWritten)
     for (const auto &row : rows)
         expectFailure(runImportIcs, row.arguments, row.error);
     EXPECT_FALSE(QFile::exists(path("out.QMF")));
+}
+
+TEST_F(ImportIcsCommand, EmptyCellsTakeTheDefaultFontOfThePreferences)
+{
+    qm::Environment::pinProgramFolder(m_folder.path());
+    qm::IniFile preferences(qm::IniFileName());
+    qm::WriteDefaultFont(preferences, {QStringLiteral("Georgia"), 12, qm::FontStyle::Italic, qm::clBlack});
+    const int code = run(runImportIcs, {path("march.QMF"), path("personal.ics"), path("out.QMF")});
+    qm::Environment::pinProgramFolder(std::nullopt);
+    ASSERT_EQ(code, kSuccess);
+
+    CalendarModel calendar;
+    calendar.LoadCalendarFromFile(path("out.QMF"));
+    TQmRTFTextIo &cell = calendar.Cells(11).RtfText();
+    const TAttr written = cell.FirstParagraph()->firstLine()->attributes()[0];
+    EXPECT_EQ(cell.Header().fonts[written.fontNumber].name, "Georgia");
+    EXPECT_EQ(written.size, 12);
+    EXPECT_TRUE(written.has(TAttr::Italic));
 }
