@@ -1,11 +1,17 @@
 #!/bin/sh
 # A private CUPS server with one virtual PDF printer, for the tests that print
-# on a real printer. It listens on a socket in its own folder, so that it
-# neither sees nor changes the machine's printers; the tests reach it through
+# on a real printer. It listens on a socket of its own, so that it neither sees
+# nor changes the machine's printers; the tests reach it through
 # CUPS_SERVER=FOLDER/cups.sock and find what it printed in FOLDER/out.
 #
 #   print-server.sh start FOLDER    starts it and makes the PDF printer the default
 #   print-server.sh stop FOLDER     stops it and removes what start added
+#
+# The server's filters run as the lp user and must reach the spool, the
+# printer's PPD and the temporary files through every parent folder, but the
+# build folder may lie in a private one (a clone made under mktemp -d). So each
+# server keeps all its files in a new folder under /tmp that lp can enter, and
+# FOLDER is a link to it.
 #
 # The PDF backend runs as root and reads its settings from
 # /etc/cups/cups-pdf-QUEUE.conf, so the server needs root; without it, start
@@ -14,24 +20,83 @@ set -eu
 
 action=$1
 folder=$2
-queue_file="$folder/queue"
+
+# The folder that holds the server's files: the link's target, or FOLDER
+# itself where an older start made it a plain folder.
+server_files() {
+  if [ -L "$folder" ]; then
+    readlink "$folder"
+  else
+    echo "$folder"
+  fi
+}
+
+# A process number in a stale pid file may since have gone to another process.
+is_server() {
+  { tr '\0' '\n' <"/proc/$1/cmdline"; } 2>/dev/null | grep -qxF "$2/cupsd.conf"
+}
+
+remove_files() {
+  # The printer's filters may still be finishing the last job of the server
+  # that was stopped, writing into the folder while it is emptied.
+  tries=0
+  until rm -rf "$1" 2>/dev/null; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ]; then
+      echo "print-server.sh: $1 cannot be emptied" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
 
 stop_server() {
-  if [ -f "$folder/cupsd.pid" ]; then
-    pid=$(cat "$folder/cupsd.pid")
-    kill "$pid" 2>/dev/null || true
-    # The server writes its printer lists while it shuts down; wait for it, so
-    # that nothing writes into the folder after the next start has emptied it.
-    tries=0
-    while kill -0 "$pid" 2>/dev/null && [ "$tries" -lt 100 ]; do
-      tries=$((tries + 1))
-      sleep 0.1
-    done
-    rm -f "$folder/cupsd.pid"
+  files=$(server_files)
+  if [ -f "$files/cupsd.pid" ]; then
+    pid=$(cat "$files/cupsd.pid")
+    if is_server "$pid" "$files"; then
+      kill "$pid" 2>/dev/null || true
+      # The server writes its printer lists while it shuts down; wait for it,
+      # so that nothing writes into its folder after that has been emptied.
+      tries=0
+      while is_server "$pid" "$files" && [ "$tries" -lt 100 ]; do
+        tries=$((tries + 1))
+        sleep 0.1
+      done
+      kill -KILL "$pid" 2>/dev/null || true
+    fi
   fi
-  if [ -f "$queue_file" ]; then
-    rm -f "/etc/cups/cups-pdf-$(cat "$queue_file").conf"
-    rm -f "$queue_file"
+  if [ -f "$files/queue" ]; then
+    rm -f "/etc/cups/cups-pdf-$(cat "$files/queue").conf"
+  fi
+  if [ -L "$folder" ]; then
+    rm -f "$folder"
+    # Only a folder that a start made: a link may have been changed by hand.
+    case "$files" in
+    /tmp/quillmark-print-server.*) remove_files "$files" ;;
+    esac
+  else
+    remove_files "$folder"
+  fi
+}
+
+# Says why the server did not start, from its own logs, and removes it again.
+report_failure() {
+  echo "print-server.sh: the CUPS server did not start; the end of its logs:" >&2
+  for log in "$files/log/cupsd.out" "$files/log/error_log"; do
+    if [ -s "$log" ]; then
+      echo "--- $log" >&2
+      tail -n 30 "$log" >&2
+    fi
+  done
+  stop_server || true
+}
+
+# lpadmin warns about the driver (see below); say what it said only when it fails.
+configure() {
+  if ! output=$(lpadmin "$@" 2>&1); then
+    echo "print-server.sh: lpadmin $*: $output" >&2
+    return 1
   fi
 }
 
@@ -47,30 +112,24 @@ start) ;;
   ;;
 esac
 
+# A server that an earlier run left behind is stopped first: it would hold
+# its queue's settings and its files.
 stop_server
-# The printer's filters may still be finishing the last job of the server
-# that was stopped, writing into the folder while it is emptied.
-tries=0
-until rm -rf "$folder" 2>/dev/null; do
-  tries=$((tries + 1))
-  if [ "$tries" -gt 100 ]; then
-    echo "print-server.sh: $folder cannot be emptied" >&2
-    exit 1
-  fi
-  sleep 0.1
-done
 if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null || [ ! -x /usr/lib/cups/backend/cups-pdf ]; then
   echo "print-server.sh: needs root, cups and printer-driver-cups-pdf; the printing tests will skip" >&2
   exit 0
 fi
 
-# The filters run as the lp user and must reach the spool through every parent.
-mkdir -p "$folder/spool" "$folder/cache" "$folder/state" "$folder/temp" "$folder/out" "$folder/pdf-spool" "$folder/log"
-chmod 755 "$folder" "$folder/out"
-chmod 1777 "$folder/temp"
+files=$(mktemp -d /tmp/quillmark-print-server.XXXXXX)
+chmod 755 "$files"
+ln -s "$files" "$folder"
+trap 'status=$?; if [ "$status" -ne 0 ]; then report_failure; fi' EXIT
 
-cat >"$folder/cupsd.conf" <<CONF
-Listen $folder/cups.sock
+mkdir -p "$files/spool" "$files/cache" "$files/state" "$files/temp" "$files/out" "$files/pdf-spool" "$files/log"
+chmod 1777 "$files/temp"
+
+cat >"$files/cupsd.conf" <<CONF
+Listen $files/cups.sock
 LogLevel info
 Browsing No
 WebInterface No
@@ -87,16 +146,16 @@ DefaultAuthType None
 </Policy>
 CONF
 
-cat >"$folder/cups-files.conf" <<CONF
-ServerRoot $folder
-RequestRoot $folder/spool
-CacheDir $folder/cache
-StateDir $folder/state
-TempDir $folder/temp
-ErrorLog $folder/log/error_log
-AccessLog $folder/log/access_log
-PageLog $folder/log/page_log
-Printcap $folder/printcap
+cat >"$files/cups-files.conf" <<CONF
+ServerRoot $files
+RequestRoot $files/spool
+CacheDir $files/cache
+StateDir $files/state
+TempDir $files/temp
+ErrorLog $files/log/error_log
+AccessLog $files/log/access_log
+PageLog $files/log/page_log
+Printcap $files/printcap
 DataDir /usr/share/cups
 ServerBin /usr/lib/cups
 User lp
@@ -106,30 +165,35 @@ CONF
 
 # Several build folders may test at the same time: each has its own queue.
 queue="QuillmarkTestPDF$$"
-echo "$queue" >"$queue_file"
+echo "$queue" >"$files/queue"
 cat >"/etc/cups/cups-pdf-$queue.conf" <<CONF
-Out $folder/out
-Spool $folder/pdf-spool
-Log $folder/log
+Out $files/out
+Spool $files/pdf-spool
+Log $files/log
 Label 0
 CONF
 
-cupsd -f -c "$folder/cupsd.conf" -s "$folder/cups-files.conf" </dev/null >"$folder/log/cupsd.out" 2>&1 &
-echo $! >"$folder/cupsd.pid"
+cupsd -f -c "$files/cupsd.conf" -s "$files/cups-files.conf" </dev/null >"$files/log/cupsd.out" 2>&1 &
+pid=$!
+echo "$pid" >"$files/cupsd.pid"
 
-export CUPS_SERVER="$folder/cups.sock"
+# lpstat -r exits with 0 whether the server runs or not; its words tell.
+export CUPS_SERVER="$files/cups.sock"
 tries=0
-until lpstat -r >/dev/null 2>&1; do
+until LC_ALL=C lpstat -r 2>/dev/null | grep -qx "scheduler is running"; do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    echo "print-server.sh: cupsd ended while it started" >&2
+    exit 1
+  fi
   tries=$((tries + 1))
-  if [ "$tries" -gt 100 ]; then
-    echo "print-server.sh: the CUPS server did not start; see $folder/log" >&2
-    stop_server
+  if [ "$tries" -gt 300 ]; then
+    echo "print-server.sh: cupsd did not answer within 30 seconds" >&2
     exit 1
   fi
   sleep 0.1
 done
 # The CUPS-PDF driver is the printer's own model; CUPS calls such drivers deprecated.
-lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+configure -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 # Poppler's Cairo renderer keeps the text as text in the PDF, where the tests read it back.
-lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
-lpadmin -d "$queue"
+configure -p "$queue" -o pdftops-renderer-default=pdftocairo
+configure -d "$queue"
