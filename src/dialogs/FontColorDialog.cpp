@@ -44,6 +44,10 @@ FontColorDialog::FontColorDialog(QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The chooser is a dialog of its own that Enter in its lists and Escape
+    // close: they close this dialog, rather than leaving it empty.
+    connect(m_fonts, &QDialog::accepted, this, &QDialog::accept);
+    connect(m_fonts, &QDialog::rejected, this, &QDialog::reject);
 
     auto *colorRow = new QHBoxLayout;
     colorRow->addWidget(colorLabel);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -197,6 +198,21 @@ TEST(DesktopPrompts, FontDialogKeepsWhatTheUserDidNotTouch)
     onNextModal<FontColorDialog>([](FontColorDialog *dialog) { dialog->reject(); });
     EXPECT_FALSE(prompts.chooseFont(font));
     EXPECT_EQ(font, given);
+}
+
+TEST(DesktopPrompts, EnterAndEscapeInTheFontListsCloseTheWholeFontDialog)
+{
+    DesktopPrompts prompts;
+    qm::FontDescription font{QStringLiteral("Liberation Sans"), 12, {}, qm::clBlack};
+    for (const auto &[key, confirmed] : {std::pair{Qt::Key_Return, true}, std::pair{Qt::Key_Escape, false}}) {
+        onNextModal<FontColorDialog>([key](FontColorDialog *dialog) {
+            QTest::keyClick(dialog->fontChooser()->findChild<QListView *>(), key);
+            EXPECT_FALSE(dialog->isVisible()) << "an empty dialog stays open without its chooser";
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        EXPECT_EQ(prompts.chooseFont(font), confirmed) << key;
+    }
 }
 
 TEST(DesktopPrompts, FontDialogTakesANewFaceSizeEffectsAndColour)
