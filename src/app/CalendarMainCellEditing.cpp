@@ -127,8 +127,9 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rFree, int iCel
     m_qmRichText1->SetPageLayout(0, 0, pixelsToTwips(height), pixelsToTwips(width), 0, 0);
     m_qmRichText1->SetZooming(calendar().Magnification());
     m_qmRichText1->RtfText().Assign(rtfstorage->RtfText());
-    m_qmRichText1->setGeometry(m_calendarPanel->x() + rFree.left + 1, m_calendarPanel->y() + rFree.top + 1, width,
-                               height);
+    // The editor starts where the closed cell's text is painted, so the text
+    // stays in place and the grid line under the cell stays in sight.
+    m_qmRichText1->setGeometry(m_calendarPanel->x() + rFree.left, m_calendarPanel->y() + rFree.top, width, height);
     m_qmRichText1->show();
     m_qmRichText1->raise();
     m_qmRichText1->setFocus(Qt::OtherFocusReason);

@@ -111,15 +111,23 @@ TEST_F(CalendarMainCellEditingTest, TheEditorCoversTheCellsFreeAreaAtEveryZoom)
     for (const int zoom : {30, 60, 70, 100}) {
         window.DoSaveRichtext();
         calendar().SetMagnification(zoom);
-        window.CalendarPanel()->grab();
+        const QImage page = window.CalendarPanel()->grab().toImage();
         const int iCell = firstDayCell() + 8;
         clickCell(iCell);
         const TRect free = cell(iCell).rFree;
         const QPoint calendarAt = window.CalendarPanel()->pos();
-        EXPECT_EQ(editor().geometry(), QRect(calendarAt.x() + free.left + 1, calendarAt.y() + free.top + 1,
+        EXPECT_EQ(editor().geometry(), QRect(calendarAt.x() + free.left, calendarAt.y() + free.top,
                                              free.right - free.left + 1, free.bottom - free.top + 1))
             << zoom;
         EXPECT_EQ(editor().Zooming(), zoom);
+
+        // The grid line under the cell stays in sight while the cell is edited.
+        const int x = free.toQRect().center().x();
+        int lineY = free.bottom;
+        while (lineY < page.height() && qGray(page.pixel(x, lineY)) > 127)
+            ++lineY;
+        const QImage edited = window.CalendarPanel()->parentWidget()->grab().toImage();
+        EXPECT_LE(qGray(edited.pixel(calendarAt + QPoint(x, lineY))), 127) << zoom;
     }
 }
 
