@@ -41,6 +41,43 @@ void makeLibicalErrorsNonFatal()
     Q_UNUSED(done);
 }
 
+/// Whether the line starting at `line` names `word` as its property, as in
+/// "END:VEVENT" or "end;x=1:vevent".
+bool namesProperty(const char *line, qsizetype length, QByteArrayView word)
+{
+    return length > word.size() && qstrnicmp(line, word.data(), word.size()) == 0 &&
+           (line[word.size()] == ':' || line[word.size()] == ';');
+}
+
+/// `text` without its END lines that close nothing. libical skips such a line
+/// too, but first prints a warning of its own on standard error, where it
+/// would stand before the import's one clear line about the file.
+QByteArray withoutUnopenedEnds(const QByteArray &text)
+{
+    QByteArray kept;
+    qsizetype keptUpTo = 0;
+    int depth = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype newline = text.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? text.size() : newline + 1;
+        const char *line = text.constData() + start;
+        if (namesProperty(line, end - start, "BEGIN")) {
+            ++depth;
+        } else if (namesProperty(line, end - start, "END")) {
+            if (depth > 0) {
+                --depth;
+            } else {
+                kept.append(QByteArrayView(text.constData() + keptUpTo, start - keptUpTo));
+                keptUpTo = end;
+            }
+        }
+        start = end;
+    }
+    if (keptUpTo == 0)
+        return text;
+    return kept.append(QByteArrayView(text.constData() + keptUpTo, text.size() - keptUpTo));
+}
+
 QString cleanedSummary(const char *utf8, bool &cut)
 {
     QString text = QString::fromUtf8(utf8 ? utf8 : "");
@@ -407,7 +444,8 @@ IcsCalendar IcsCalendar::fromBytes(const QByteArray &bytes, const QString &fileN
         throw QmError(QStringLiteral("%1 is not an iCalendar file").arg(fileName));
     // libical reads up to the first zero byte; text after one would be lost
     // without a word, so such a file counts as damaged.
-    ComponentPointer root(text.contains('\0') ? nullptr : icalparser_parse_string(text.constData()));
+    ComponentPointer root(text.contains('\0') ? nullptr
+                                              : icalparser_parse_string(withoutUnopenedEnds(text).constData()));
     if (!root)
         throw QmError(QStringLiteral("%1 is cut off or damaged: no complete calendar in it").arg(fileName));
 
