@@ -188,6 +188,10 @@ void TCalendarMain::DefaultEditorFont1Click()
 
 void TCalendarMain::mnuClearAllCellContentsClick()
 {
+    // Without a calendar on screen there is nothing to clear, and marking the
+    // hidden one as changed would offer to save a calendar nobody sees.
+    if (!calendarShown())
+        return;
     DoSaveRichtext();
     calendar().ClearAllCells();
     m_calendarPanel->update();

@@ -231,6 +231,10 @@ TEST_F(CalendarMainCellEditingTest, DefaultEditorFontIsStoredOnOkAndReappliedWhe
 
 TEST_F(CalendarMainCellEditingTest, ClearAllEmptiesEveryCellWithoutAskingAndShowsSave)
 {
+    TCalendarMain &withoutCalendar = start();
+    withoutCalendar.mnuClearAllCellContentsClick();
+    EXPECT_TRUE(withoutCalendar.Savebutton()->isHidden()) << "no calendar is open: nothing to clear or to save";
+
     TCalendarMain &window = startWithCalendar();
     TQmRTFTextIo text;
     TQmRtfStrings(text).Add("kept until cleared");
