@@ -52,6 +52,10 @@ void TCalendarMain::mnuPrintCalendarClick()
     qm::SetPrinterPaperSize(printer, qm::GetDevModePaperSize(calendar()));
     if (!prompts().runPrintDialog(printer))
         return;
+    // The desktop's print dialog puts the printer's default paper back on the
+    // printer, and the calendar, laid out for its own paper, would come out
+    // cut off or shifted on another.
+    qm::SetPrinterPaperSize(printer, qm::GetDevModePaperSize(calendar()));
     if (mayPrint())
         printNow(printer);
     if (editorHadFocus)

@@ -3,9 +3,13 @@
 
 #include "MainWindowFixture.h"
 
+#include "dialogs/DesktopPrompts.h"
 #include "richtext/QmRtfStrings.h"
+#include "support/ModalDialogs.h"
 #include "support/PdfFile.h"
 #include "support/PrintServer.h"
+
+#include <QPrintDialog>
 
 namespace qm::test {
 namespace {
@@ -89,6 +93,27 @@ TEST_F(RealPrintingTest, CalendarsPrintOnTheirPaperWhereTheScreenShowsThemWithTh
         EXPECT_NEAR(printed.right(), onScreen.right(), kTolerance);
         EXPECT_NEAR(printed.bottom(), onScreen.bottom(), kTolerance);
     }
+}
+
+TEST_F(RealPrintingTest, ThePrintDialogKeepsTheCalendarsPaper)
+{
+    // The printer names its sizes in its own words ("US Letter"); the dialog
+    // must still find the calendar's paper among them rather than fall back
+    // to the printer's default.
+    CalendarModel document;
+    document.SetPaperSize(kPaperLetter);
+    document.SaveCalendarToFile(path(QStringLiteral("LetterPaper.QMF")));
+    TCalendarMain &window = start(path(QStringLiteral("LetterPaper.QMF")));
+    ASSERT_TRUE(window.PrinterAvailable());
+    DesktopPrompts desktop;
+    Prompts::install(&desktop);
+    onNextModal<QPrintDialog>([](QPrintDialog *dialog) { dialog->accept(); });
+    window.mnuPrintCalendarClick();
+    Prompts::install(&m_prompts);
+
+    const QString pdf = PrintServer::waitForPdf(QStringLiteral("LetterPaper.QMF"));
+    ASSERT_FALSE(pdf.isEmpty()) << "the printer wrote no PDF";
+    EXPECT_EQ(PdfFile::pageSize(pdf), QSizeF(612, 792));
 }
 
 } // namespace
