@@ -161,7 +161,7 @@ void TCalendarMain::createMenus()
     m_mnuSaveAsBitmap =
         m_fileMenu->addAction(QStringLiteral("Save As &Bitmap "), this, &TCalendarMain::mnuSaveAsBitmapClick);
     m_mnuExportPdf =
-        m_fileMenu->addAction(QStringLiteral("Export as &PDF..."), this, &TCalendarMain::mnuExportPdfClick);
+        m_fileMenu->addAction(QStringLiteral("&Export as PDF..."), this, &TCalendarMain::mnuExportPdfClick);
     m_fileMenu->addSeparator();
     m_mnuProperties = m_fileMenu->addAction(QStringLiteral("&Properties"), this, &TCalendarMain::mnuPropertiesClick);
     m_mnuCancelChanges =
