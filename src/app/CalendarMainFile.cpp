@@ -45,8 +45,18 @@ qm::Prompts &prompts()
 bool TCalendarMain::CheckSaveNeeded()
 {
     DoSaveRichtext();
-    if (!m_saveNeeded || !prompts().AskYesNo(QStringLiteral("Save changes?"), QStringLiteral("Save")))
+    if (!m_saveNeeded)
         return true;
+    // Cancel backs out of the command that asked; an Escape meant as that
+    // must not throw the changes away as No does.
+    switch (prompts().AskYesNoCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
+    case qm::Prompts::Answer::No:
+        return true;
+    case qm::Prompts::Answer::Cancel:
+        return false;
+    case qm::Prompts::Answer::Yes:
+        break;
+    }
     const bool saved = m_currentFileName.isEmpty() ? mnuSaveAsClick() : SaveCalendarFile(m_currentFileName);
     if (!saved)
         return false;

@@ -134,6 +134,19 @@ bool DesktopPrompts::AskYesNo(const QString &text, const QString &caption)
     return showMessage(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+qm::Prompts::Answer DesktopPrompts::AskYesNoCancel(const QString &text, const QString &caption)
+{
+    switch (
+        showMessage(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void DesktopPrompts::ShowInformation(const QString &text)
 {
     showMessage(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);

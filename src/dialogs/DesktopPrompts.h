@@ -10,6 +10,7 @@ class DesktopPrompts final : public qm::Prompts
 {
 public:
     bool AskYesNo(const QString &text, const QString &caption) override;
+    Answer AskYesNoCancel(const QString &text, const QString &caption) override;
     void ShowInformation(const QString &text) override;
     void showError(const QString &text) override;
     QString getOpenFileName(const qm::FileDialogRequest &request) override;

@@ -10,6 +10,7 @@ class NoPrompts final : public Prompts
 {
 public:
     bool AskYesNo(const QString &, const QString &) override { return false; }
+    Answer AskYesNoCancel(const QString &, const QString &) override { return Answer::Cancel; }
     void ShowInformation(const QString &text) override { report(text); }
     void showError(const QString &text) override { report(text); }
     QString getOpenFileName(const FileDialogRequest &) override { return {}; }

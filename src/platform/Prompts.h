@@ -44,6 +44,10 @@ public:
 
     /// A question box with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString &text, const QString &caption) = 0;
+    enum class Answer { Yes, No, Cancel };
+    /// A question box with Yes, No and Cancel, for a question whose No throws
+    /// work away: closing the box or pressing Escape answers Cancel.
+    virtual Answer AskYesNoCancel(const QString &text, const QString &caption) = 0;
     /// An information box with the caption "Information" and an OK button.
     virtual void ShowInformation(const QString &text) = 0;
     /// The report of a failure no command handled.

@@ -318,6 +318,7 @@ TEST_F(CalendarMainTest, ClosingWithChangesOffersToSave)
     };
     const Row rows[] = {
         {"No: closes, changes lost", [](auto &prompts) { prompts.answerNo(); }, true},
+        {"Cancel: stays open", [](auto &prompts) { prompts.answerCancel(); }, false},
         {"Yes, then Save As cancelled: stays open",
          [](auto &prompts) {
              prompts.answerYes();

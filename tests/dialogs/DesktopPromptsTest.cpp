@@ -82,6 +82,17 @@ TEST(DesktopPrompts, QuestionsAskYesOrNoUnderTheirCaption)
     }
 }
 
+TEST(DesktopPrompts, EscapeOnAYesNoCancelQuestionAnswersCancel)
+{
+    DesktopPrompts prompts;
+    onNextModal<QMessageBox>([](QMessageBox *box) {
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(prompts.AskYesNoCancel(QStringLiteral("Save changes?"), QStringLiteral("Save")),
+              qm::Prompts::Answer::Cancel);
+}
+
 TEST(DesktopPrompts, InformationHasItsCaptionIconAndOkButton)
 {
     DesktopPrompts prompts;

@@ -56,6 +56,13 @@ bool ScriptedPrompts::AskYesNo(const QString &text, const QString &caption)
     return takeAnswer(QStringLiteral("question: ") + text) == u"yes";
 }
 
+Prompts::Answer ScriptedPrompts::AskYesNoCancel(const QString &text, const QString &caption)
+{
+    m_asked.append({QStringLiteral("question"), text, caption, {}});
+    const QString answer = takeAnswer(QStringLiteral("question: ") + text);
+    return answer == u"yes" ? Answer::Yes : answer == u"no" ? Answer::No : Answer::Cancel;
+}
+
 void ScriptedPrompts::ShowInformation(const QString &text)
 {
     m_asked.append({QStringLiteral("information"), text, QStringLiteral("Information"), {}});

@@ -50,6 +50,8 @@ public:
     int pendingAnswers() const { return int(m_answers.size()); }
 
     bool AskYesNo(const QString &text, const QString &caption) override;
+    /// answerYes, answerNo, or answerCancel for Cancel.
+    Answer AskYesNoCancel(const QString &text, const QString &caption) override;
     void ShowInformation(const QString &text) override;
     void showError(const QString &text) override;
     QString getOpenFileName(const FileDialogRequest &request) override;
