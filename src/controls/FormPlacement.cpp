@@ -21,29 +21,15 @@ QString placementSection(const QWidget *form)
     return section;
 }
 
-/// What the window frame adds around the client area; nothing before the
-/// window has been shown.
-QMargins frameMargins(const QWidget *form)
-{
-    const QRect frame = form->frameGeometry();
-    const QRect client = form->geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
-/// The outer rectangle the window has (or returns to) in its normal state.
-QRect normalFrameRect(const QWidget *form)
+/// The client rectangle the window has (or returns to) in its normal state.
+/// The client area, not the frame: a window is placed at its first
+/// activation, before the window manager has told Qt how wide its frame is,
+/// and a frame rectangle put back then would make the window grow by the
+/// frame and creep up by its title bar at every start.
+QRect normalRect(const QWidget *form)
 {
     const bool notNormal = form->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen);
-    const QRect client = notNormal && form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
-    return client.marginsAdded(frameMargins(form));
-}
-
-void setFrameRect(QWidget *form, const QRect &frame)
-{
-    const QRect client = frame.marginsRemoved(frameMargins(form));
-    form->move(frame.topLeft());
-    form->resize(client.size());
+    return notNormal && form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
 }
 
 bool isMainWindow(const QWidget *form)
@@ -114,7 +100,7 @@ void RestoreFormPlacement(QWidget *form)
     const std::optional<QRect> stored =
         bottom == 0 ? std::nullopt : fittedOnScreen(left, top, right, bottom, Environment::availableScreenRect());
     if (stored)
-        setFrameRect(form, *stored);
+        form->setGeometry(*stored);
     else
         CenterForm(form);
     if (maximized)
@@ -125,7 +111,7 @@ void RestoreFormPlacement(QWidget *form)
 void SaveFormPlacement(QWidget *form)
 {
     const QString section = placementSection(form);
-    const QRect rect = normalFrameRect(form);
+    const QRect rect = normalRect(form);
     IniFile ini(IniFileName());
     ini.writeInteger(section, QStringLiteral("Left"), rect.left());
     ini.writeInteger(section, QStringLiteral("Top"), rect.top());

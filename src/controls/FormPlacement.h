@@ -5,7 +5,8 @@ class QWidget;
 // Where a window appears: stored in the preferences file per window class, in
 // the section "<class name>_Placement" (with the screen's pixels per inch
 // appended above 96, so that each resolution keeps a placement of its own).
-// The stored rectangle is the window's outer frame in its normal state.
+// The stored rectangle is the window's client area in its normal state: the
+// frame is not known yet when a window is placed at its first activation.
 
 namespace qm {
 

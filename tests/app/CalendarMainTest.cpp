@@ -55,8 +55,9 @@ TEST_F(CalendarMainTest, FirstStartWithoutPreferences)
     EXPECT_TRUE(window.PrinterAvailable());
     EXPECT_TRUE(m_prompts.asked().isEmpty());
     // The placement is stored at once: the window is centred on the 1280 x 1024 screen.
+    EXPECT_EQ(window.frameGeometry().left(), (1280 - window.frameGeometry().width()) / 2);
     EXPECT_EQ(ini().readInteger(QStringLiteral("TCalendarMain_Placement"), QStringLiteral("Left"), -1),
-              (1280 - window.frameGeometry().width()) / 2);
+              window.geometry().left());
 }
 
 TEST_F(CalendarMainTest, MenusAndButtons)

@@ -114,6 +114,20 @@ TEST_F(FormPlacementTest, MaximisedStateIsRestoredAndTheNormalRectangleKept)
     EXPECT_EQ(storedRect(m_section), QRect(40, 50, 600, 400));
 }
 
+TEST_F(FormPlacementTest, APlacementComesBackAsItWasBeforeTheFrameIsKnown)
+{
+    // Each window is placed at its first activation, before the window manager
+    // has told its frame; it must not grow or creep by the frame each time.
+    m_main.setGeometry(100, 120, 600, 400);
+    m_main.show();
+    SaveFormPlacement(&m_main);
+    TCalendarMain next;
+    RestoreFormPlacement(&next);
+    next.show();
+    EXPECT_EQ(next.geometry(), m_main.geometry());
+    EXPECT_EQ(storedRect(m_section), QRect(100, 120, 600, 400));
+}
+
 TEST_F(FormPlacementTest, EachResolutionAbove96KeepsItsOwnPlacement)
 {
     storePlacement(m_section, 10, 20, 610, 420);

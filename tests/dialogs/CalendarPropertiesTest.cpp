@@ -784,10 +784,10 @@ TEST_F(CalendarPropertiesTest, PlacementIsRestoredOnOpeningAndStoredOnClosing)
     const QString section = QStringLiteral("TCalendarProperties_Placement");
     const int left = preferences.readInteger(section, QStringLiteral("Left"), -1);
     const int top = preferences.readInteger(section, QStringLiteral("Top"), -1);
-    EXPECT_EQ(QPoint(left, top), dialog->frameGeometry().topLeft());
+    EXPECT_EQ(QPoint(left, top), dialog->geometry().topLeft());
 
     openOn(loFullCalendar);
-    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(left, top));
+    EXPECT_EQ(dialog->geometry().topLeft(), QPoint(left, top));
 }
 
 TEST_F(CalendarPropertiesTest, SavedStyleSheetLoadsBackIntoThePreviewAndItsControls)
