@@ -115,6 +115,13 @@ void TCalendarMain::createCellEditor()
 
 void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rFree, int iCell, TQmRtfStorage *rtfstorage)
 {
+    // A click on the day number of the cell being edited leaves the editor as
+    // it is: reopened, it would put the cursor back at the start and forget
+    // what can be undone.
+    if (m_editorActive && m_editedCell == rtfstorage && m_qmRichText1->isVisible()) {
+        m_qmRichText1->setFocus(Qt::MouseFocusReason);
+        return;
+    }
     m_currentCellIndex = iCell;
     m_trackEditorChanges = false;
     DoSaveRichtext();

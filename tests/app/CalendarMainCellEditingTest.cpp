@@ -131,6 +131,21 @@ TEST_F(CalendarMainCellEditingTest, TheEditorCoversTheCellsFreeAreaAtEveryZoom)
     }
 }
 
+TEST_F(CalendarMainCellEditingTest, ASecondClickOnTheEditedCellKeepsTheCursorAndWhatCanBeUndone)
+{
+    startWithCalendar();
+    const int first = firstDayCell();
+    clickCell(first);
+    type(QStringLiteral("ab"));
+    // The cell's day number lies above its free area, beside the editor.
+    const TRect total = cell(first).rTotal;
+    QTest::mouseClick(m_window->CalendarPanel(), Qt::LeftButton, {}, QPoint(total.left + 2, total.top + 2));
+    type(QStringLiteral("c"));
+    EXPECT_EQ(textOf(editor().RtfText()), QStringLiteral("abc"));
+    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(textOf(editor().RtfText()).contains(QStringLiteral("ab"))) << "the typing before the click is undone";
+}
+
 TEST_F(CalendarMainCellEditingTest, TabAndShiftTabMoveBetweenCellsWithFreeAreas)
 {
     TCalendarMain &window = startWithCalendar();
