@@ -8,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "platform/QmError.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 namespace {
@@ -80,9 +81,16 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         return;
     }
     m_updating = true;
+    const QByteArray before = preview().StyleSheetBytes();
     try {
         preview().LoadStyleSheetFromFile(path);
     } catch (const std::exception &) {
+        // A sheet that breaks off part-way has already set what came before
+        // the break: the preview goes back to its own look whole, not a mix.
+        QBuffer saved;
+        saved.setData(before);
+        saved.open(QIODevice::ReadOnly);
+        preview().LoadStyleSheetFromStream(saved);
         qm::Prompts::instance().ShowInformation(
             QStringLiteral("Unable to open ") + path +
             QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file"));

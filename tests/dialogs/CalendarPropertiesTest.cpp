@@ -700,25 +700,34 @@ TEST_F(CalendarPropertiesTest, StyleSheetDialogsStartInTheProgramsFolderAndCheck
     EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("notes.txt"))));
 }
 
-TEST_F(CalendarPropertiesTest, UnreadableStyleSheetIsReportedWithALineBreakAndTheControlsRefilled)
+TEST_F(CalendarPropertiesTest, UnreadableStyleSheetIsReportedWithALineBreakAndLeavesThePreviewAsItWas)
 {
     openOn(loFullCalendar);
-    const QString path = m_folder.filePath(QStringLiteral("broken.qms"));
-    QFile broken(path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a style sheet");
-    broken.close();
+    const QByteArray before = preview().StyleSheetBytes();
+    CalendarModel other;
+    other.AssignStyle(preview());
+    other.SetCalendarLayout(loMC24MonthLS);
+    const QByteArray otherSheet = other.StyleSheetBytes();
+    // The second breaks off after its layout: half of it must not be taken.
+    for (const QByteArray &content : {QByteArray("not a style sheet"), otherSheet.left(otherSheet.size() / 2)}) {
+        const QString path = m_folder.filePath(QStringLiteral("broken.qms"));
+        QFile broken(path);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write(content);
+        broken.close();
 
-    ScriptedPrompts prompts;
-    prompts.answerFile(path);
-    control<QPushButton>("LoadStyleSheetButton")->click();
+        ScriptedPrompts prompts;
+        prompts.answerFile(path);
+        control<QPushButton>("LoadStyleSheetButton")->click();
 
-    EXPECT_EQ(prompts.messages(),
-              QStringList{QStringLiteral("Unable to open ") + path +
-                          QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file")});
-    EXPECT_FALSE(dialog->FUpdating());
-    EXPECT_EQ(control<QListWidget>("LayoutList")->currentRow(), choiceFromLayout(preview().CalendarLayout()).listIndex);
-    EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(prompts.messages(),
+                  QStringList{QStringLiteral("Unable to open ") + path +
+                              QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar Style file")});
+        EXPECT_EQ(preview().StyleSheetBytes(), before) << content.left(20).toStdString();
+        EXPECT_FALSE(dialog->FUpdating());
+        EXPECT_EQ(control<QListWidget>("LayoutList")->currentRow(), choiceFromLayout(loFullCalendar).listIndex);
+        EXPECT_TRUE(dialog->isVisible());
+    }
 }
 
 TEST_F(CalendarPropertiesTest, StartingTimeComesFromTheSetTimeDialog)
