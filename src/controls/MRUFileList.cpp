@@ -156,7 +156,11 @@ void TMRUFileList::BuildMenu()
         position = 0;
     }
     for (qsizetype k = 0; k < m_files.size(); ++k) {
-        auto *entry = new TMRUMenuItem(QStringLiteral("&%1 %2").arg(k + 1).arg(m_files[k]), int(k + 1), this);
+        // An & in a path is doubled so that the menu shows it rather than
+        // underlining the next letter ("R&D.QMF" would read "RD.QMF").
+        QString path = m_files[k];
+        path.replace(u'&', QStringLiteral("&&"));
+        auto *entry = new TMRUMenuItem(QStringLiteral("&%1 %2").arg(k + 1).arg(path), int(k + 1), this);
         connect(entry, &QAction::triggered, this, [this, entry] { ItemClick(entry); });
         insertAt(target, position++, entry);
     }

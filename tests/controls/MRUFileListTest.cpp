@@ -83,7 +83,7 @@ TEST_F(MRUFileListTest, EntriesFollowTheMenuNumberedFromOne)
 {
     addFiles({"/docs/a.QMF", "/docs/R&D.QMF"});
     EXPECT_EQ(fileMenuCaptions(), (QStringList{QStringLiteral("&Open"), QStringLiteral("E&xit"), QStringLiteral("-"),
-                                               QStringLiteral("&1 /docs/R&D.QMF"), QStringLiteral("&2 /docs/a.QMF")}));
+                                               QStringLiteral("&1 /docs/R&&D.QMF"), QStringLiteral("&2 /docs/a.QMF")}));
     EXPECT_EQ(entry(1)->EntryNumber(), 1);
 }
 
