@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/CalendarTypes.h"
+#include "calendar/DrawingTarget.h"
 #include "calendar/Rect.h"
 #include "platform/Color.h"
 #include "platform/DateTime.h"
@@ -31,6 +32,7 @@ struct TCalendarAttributes {
     TColor backgroundColor = qm::clWhite;
     TColor titleBackgroundColor = qm::clWhite;
     int minimumTitleHeight = 0; // target pixels
+    qm::TargetGaps gaps;
     int month = 1;
     int year = 1997;
     int day = 0; // first day of a planner

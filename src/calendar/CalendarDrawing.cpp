@@ -95,8 +95,9 @@ void DrawMonthGrid(Canvas &canvas, TCalendarAttributes &attr)
     const int monthLength = MonthLength(attr.year, attr.month);
 
     fillBackground(canvas, attr);
-    const MonthGridGeometry g = MonthGridGeometry::compute(
-        attr.calendarRect, attr.minimumTitleHeight, fontPixelHeight(attr.headersFont.size, canvas.fontPixelsPerInch()));
+    const MonthGridGeometry g =
+        MonthGridGeometry::compute(attr.calendarRect, attr.minimumTitleHeight,
+                                   fontPixelHeight(attr.headersFont.size, canvas.fontPixelsPerInch()), attr.gaps);
     drawTitle(canvas, attr, g);
     SetCanvasFont(canvas, attr.headersFont);
     drawHeaders(canvas, attr, g);
@@ -142,7 +143,7 @@ void DrawPlannerTable(Canvas &canvas, TCalendarAttributes &attr, int rowCount, c
     rowCount = qBound(0, rowCount, kCellCount);
     fillBackground(canvas, attr);
     SetCanvasFont(canvas, attr.titleFont);
-    const PlannerGeometry g = PlannerGeometry::compute(attr.calendarRect, canvas.textHeight(), rowCount);
+    const PlannerGeometry g = PlannerGeometry::compute(attr.calendarRect, canvas.textHeight(), rowCount, attr.gaps);
     canvas.drawText(g.titleRect(), title, Canvas::Align::Center);
 
     canvas.rectangle(g.tableRect());

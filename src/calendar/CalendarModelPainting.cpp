@@ -37,6 +37,7 @@ TCalendarAttributes CalendarModel::mainAttributes(const DrawingTarget &target) c
     attr.backgroundColor = clWhite;
     attr.titleBackgroundColor = m_style.titleBGColor;
     attr.minimumTitleHeight = target.minimumTitleHeight();
+    attr.gaps = target.gaps();
     attr.month = m_style.mainCalMonth;
     attr.year = m_style.mainCalYear;
     attr.day = m_style.mainCalDay;

@@ -37,6 +37,27 @@ int DrawingTarget::mapY(int y) const
     return int(roundRatio(qint64(y) * m_pixelsPerInchY, m_layoutPixelsPerInch)) - m_offset.y();
 }
 
+TargetGaps DrawingTarget::gaps() const
+{
+    if (!m_printer)
+        return {};
+    return {m_layoutPixelsPerInch, m_pixelsPerInchX, m_pixelsPerInchY};
+}
+
+int TargetGaps::x(int layoutPixels) const
+{
+    if (layoutPixelsPerInch <= 0)
+        return layoutPixels;
+    return int(roundRatio(qint64(layoutPixels) * pixelsPerInchX, layoutPixelsPerInch));
+}
+
+int TargetGaps::y(int layoutPixels) const
+{
+    if (layoutPixelsPerInch <= 0)
+        return layoutPixels;
+    return int(roundRatio(qint64(layoutPixels) * pixelsPerInchY, layoutPixelsPerInch));
+}
+
 int DrawingTarget::fontSize(int points) const
 {
     return m_printer ? points : scalePercent(points, m_magnification);

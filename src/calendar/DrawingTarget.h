@@ -6,6 +6,20 @@
 
 namespace qm {
 
+/// Gaps between a line and what it frames (a day number, a cell's text),
+/// given in layout pixels. On screen and in bitmaps they stay whole pixels at
+/// every magnification, as lines do; on paper they keep their width in inches,
+/// since a gap of a few printer dots would set numbers and text against the
+/// grid lines.
+struct TargetGaps {
+    int layoutPixelsPerInch = 0; // 0: gaps are target pixels
+    int pixelsPerInchX = 0;
+    int pixelsPerInchY = 0;
+
+    int x(int layoutPixels) const;
+    int y(int layoutPixels) const;
+};
+
 /// How layout pixels (1/P inch at 100 %) become target pixels. On screen and
 /// in bitmaps coordinates and font sizes are scaled by the magnification; on a
 /// printer coordinates follow the printer's resolution, shifted by the
@@ -30,6 +44,7 @@ public:
     int fontPixelsPerInch() const { return m_printer ? m_pixelsPerInchY : m_layoutPixelsPerInch; }
     /// The least title band of a main month grid: 1.5 inch on the target.
     int minimumTitleHeight() const;
+    TargetGaps gaps() const;
     /// The zoom at which cell text is painted.
     int textZoom() const { return m_printer ? 100 : m_magnification; }
 

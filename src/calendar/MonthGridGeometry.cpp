@@ -4,7 +4,8 @@
 
 namespace qm {
 
-MonthGridGeometry MonthGridGeometry::compute(const TRect &area, int minimumTitleHeight, int headersCharHeight)
+MonthGridGeometry MonthGridGeometry::compute(const TRect &area, int minimumTitleHeight, int headersCharHeight,
+                                             const TargetGaps &gaps)
 {
     MonthGridGeometry g;
     g.x0 = area.left;
@@ -20,6 +21,8 @@ MonthGridGeometry MonthGridGeometry::compute(const TRect &area, int minimumTitle
     g.gridTop = g.headerBottom;
     g.gridBottom = g.y1;
     g.rowHeight = (g.gridBottom - g.gridTop) / 6;
+    g.numberLeftInset = gaps.x(kNumberLeftInset);
+    g.numberRightInset = gaps.x(kNumberRightInset);
     return g;
 }
 
@@ -29,8 +32,8 @@ TRect MonthGridGeometry::cellRect(int row, int col, TCalendarNumberPosition posi
     const int top = rowLine(row);
     TRect cell{left + 1, top + 1, left + columnWidth - 1, top + rowHeight - 1};
     if (position == cnpUpperRight) {
-        cell.left += kNumberLeftInset;
-        cell.right -= kNumberRightInset;
+        cell.left += numberLeftInset;
+        cell.right -= numberRightInset;
     }
     return cell;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/CalendarTypes.h"
+#include "calendar/DrawingTarget.h"
 #include "calendar/Rect.h"
 
 namespace qm {
@@ -14,7 +15,7 @@ struct MonthGridGeometry {
     /// the minimum title height).
     static constexpr int kTitleHeightPercent = 17;
     /// How far a cell with its number in the upper-right corner keeps off its
-    /// left and right grid lines.
+    /// left and right grid lines, in layout pixels.
     static constexpr int kNumberLeftInset = 4;
     static constexpr int kNumberRightInset = 5;
 
@@ -27,10 +28,13 @@ struct MonthGridGeometry {
     int rowHeight = 0;
     int gridTop = 0; // the header band's bottom line is the grid's top line
     int gridBottom = 0;
+    int numberLeftInset = kNumberLeftInset; // target pixels
+    int numberRightInset = kNumberRightInset;
 
     /// `headersCharHeight` is the headers font's size in target pixels; the
     /// title band is at least `minimumTitleHeight` high.
-    static MonthGridGeometry compute(const TRect &area, int minimumTitleHeight, int headersCharHeight);
+    static MonthGridGeometry compute(const TRect &area, int minimumTitleHeight, int headersCharHeight,
+                                     const TargetGaps &gaps = {});
 
     TRect titleTextRect() const { return {x0, y0 + 1, x1, y0 + 1 + titleHeight}; }
     TRect titleFillRect() const { return {x0, y0 + 1, x1, titleBottom + 1}; }
@@ -47,8 +51,7 @@ struct MonthGridGeometry {
     int columnLine(int j) const { return j == 7 ? x1 : x0 + j * columnWidth; }
 
     /// The clickable area of cell (row, col), inside the grid lines; the
-    /// upper-right number position narrows it by kNumberLeftInset and
-    /// kNumberRightInset.
+    /// upper-right number position narrows it by the number insets.
     TRect cellRect(int row, int col, TCalendarNumberPosition position) const;
     /// The part of `cell` left for text below a number `numberHeight` high,
     /// all zero when the number is centred.

@@ -4,7 +4,7 @@
 
 namespace qm {
 
-PlannerGeometry PlannerGeometry::compute(const TRect &area, int titleHeight, int rowCount)
+PlannerGeometry PlannerGeometry::compute(const TRect &area, int titleHeight, int rowCount, const TargetGaps &gaps)
 {
     PlannerGeometry g;
     g.x0 = area.left;
@@ -15,6 +15,9 @@ PlannerGeometry PlannerGeometry::compute(const TRect &area, int titleHeight, int
     g.rowCount = rowCount;
     g.rowHeight = rowCount > 0 ? (g.y1 - (g.titleBottom + 1)) / rowCount : 0;
     g.labelColumnRight = g.x0 + int(roundRatio(kLabelColumnPercent * qint64(g.x1 - g.x0), 100));
+    g.titleInset = gaps.x(kTitleInset);
+    g.cellInsetX = gaps.x(kCellInset);
+    g.cellInsetY = gaps.y(kCellInset);
     return g;
 }
 
@@ -22,7 +25,7 @@ TRect PlannerGeometry::cellRect(int row) const
 {
     // The last row reaches down to the table's outline.
     const int bottomLine = row == rowCount - 1 ? y1 : rowLine(row + 1);
-    return {labelColumnRight + kCellInset, rowLine(row) + kCellInset, x1 - kCellInset, bottomLine - kCellInset};
+    return {labelColumnRight + cellInsetX, rowLine(row) + cellInsetY, x1 - cellInsetX, bottomLine - cellInsetY};
 }
 
 } // namespace qm

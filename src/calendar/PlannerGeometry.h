@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/DrawingTarget.h"
 #include "calendar/Rect.h"
 
 namespace qm {
@@ -10,9 +11,10 @@ namespace qm {
 struct PlannerGeometry {
     /// The label column takes this percentage of the rectangle's width.
     static constexpr int kLabelColumnPercent = 15;
-    /// How far the title keeps off the rectangle's left and right edges.
+    /// How far the title keeps off the rectangle's left and right edges, in
+    /// layout pixels.
     static constexpr int kTitleInset = 5;
-    /// How far a row's text keeps off the row's lines.
+    /// How far a row's text keeps off the row's lines, in layout pixels.
     static constexpr int kCellInset = 4;
 
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -20,11 +22,14 @@ struct PlannerGeometry {
     int rowHeight = 0;
     int labelColumnRight = 0;
     int rowCount = 0;
+    int titleInset = kTitleInset; // target pixels
+    int cellInsetX = kCellInset;
+    int cellInsetY = kCellInset;
 
     /// `titleHeight` is the measured height of the title font's text.
-    static PlannerGeometry compute(const TRect &area, int titleHeight, int rowCount);
+    static PlannerGeometry compute(const TRect &area, int titleHeight, int rowCount, const TargetGaps &gaps = {});
 
-    TRect titleRect() const { return {x0 + kTitleInset, y0 + 1, x1 - kTitleInset, titleBottom}; }
+    TRect titleRect() const { return {x0 + titleInset, y0 + 1, x1 - titleInset, titleBottom}; }
     TRect tableRect() const { return {x0, titleBottom + 1, x1, y1}; }
     /// The label column inside the table's outline.
     TRect labelColumn() const { return {x0 + 1, titleBottom + 2, labelColumnRight, y1 - 1}; }
@@ -41,7 +46,7 @@ struct PlannerGeometry {
         const int top = labelRect(row).bottom;
         return {x0 + 1, top, labelColumnRight, top + rowHeight / 2};
     }
-    /// The text area of row `row` (0-based), kCellInset inside the row's lines.
+    /// The text area of row `row` (0-based), the cell insets inside the row's lines.
     TRect cellRect(int row) const;
 };
 

@@ -2,6 +2,7 @@
 #include "RectPrinting.h"
 #include "calendar/CalendarModel.h"
 #include "calendar/MonthGridGeometry.h"
+#include "calendar/PlannerGeometry.h"
 
 #include <QFontInfo>
 #include <QPdfWriter>
@@ -233,6 +234,31 @@ TEST(CalendarDrawing, PaperLinesShowOnAPageShownSmaller)
     painter.end();
     for (const QPoint &onLine : {QPoint(20, 2), QPoint(38, 20), QPoint(20, 38), QPoint(2, 20)})
         EXPECT_TRUE(isBlack(image, onLine.x(), onLine.y())) << onLine.x() << "," << onLine.y();
+}
+
+TEST(CalendarDrawing, GapsBesideTheLinesKeepTheirWidthOnPaper)
+{
+    // 4 and 5 pixels of a 96-pixel screen: about a millimetre. A printer's
+    // dots would set day numbers and text against the lines.
+    const struct {
+        const char *name;
+        TargetGaps gaps;
+        int numberLeft, numberRight, rowTextX, rowTextY;
+    } rows[] = {
+        {"screen, any magnification", DrawingTarget::screen(96, 250).gaps(), 4, 5, 4, 4},
+        {"printer, 600 dpi", DrawingTarget::printer(96, 600, 600, {}).gaps(), 25, 31, 25, 25},
+        {"printer, 300 x 600 dpi", DrawingTarget::printer(96, 300, 600, {}).gaps(), 12, 16, 12, 25},
+    };
+    for (const auto &row : rows) {
+        const MonthGridGeometry grid = MonthGridGeometry::compute({0, 0, 5000, 6000}, 0, 100, row.gaps);
+        const TRect cell = grid.cellRect(1, 1, cnpUpperRight);
+        EXPECT_EQ(cell.left - (grid.columnLine(1) + 1), row.numberLeft) << row.name;
+        EXPECT_EQ(grid.columnLine(2) - 1 - cell.right, row.numberRight) << row.name;
+        const PlannerGeometry planner = PlannerGeometry::compute({0, 0, 5000, 6000}, 100, 8, row.gaps);
+        const TRect text = planner.cellRect(1);
+        EXPECT_EQ(text.left - planner.labelColumnRight, row.rowTextX) << row.name;
+        EXPECT_EQ(text.top - planner.rowLine(1), row.rowTextY) << row.name;
+    }
 }
 
 TEST(CalendarDrawing, CellBordersChooseTheirGridLines)
