@@ -107,10 +107,12 @@ bool CellTextPainter::paintOnScreen(QPainter &page, const TQmRTFTextIo &document
             if (m_cellImage.isNull())
                 return false;
             m_cellImage.setDevicePixelRatio(ratio);
-            const int dotsPerMeter = int(roundRatio(qint64(pixelsPerInch) * 10000, 254));
-            m_cellImage.setDotsPerMeterX(dotsPerMeter);
-            m_cellImage.setDotsPerMeterY(dotsPerMeter);
         }
+        // The text is laid out at the image's resolution: an image kept from
+        // a cell of the same size may have been made for another one.
+        const int dotsPerMeter = int(roundRatio(qint64(pixelsPerInch) * 10000, 254));
+        m_cellImage.setDotsPerMeterX(dotsPerMeter);
+        m_cellImage.setDotsPerMeterY(dotsPerMeter);
         m_cellPainter.SetZooming(magnification);
         if (options == Options::SetForMonthGrid)
             m_cellPainter.SetPrintOptions(ScreenOptions);

@@ -203,6 +203,26 @@ TEST(CellText, TwiceThePixelRatioPaintsTextAndPicturesInDevicePixels)
     }
 }
 
+TEST(CellText, AKeptCellImageTakesTheResolutionOfTheCellPaintedNow)
+{
+    TQmRTFTextIo document;
+    setText(document, 2);
+    const auto painted = [&](CellTextPainter &painter, int pixelsPerInch) {
+        QImage page(120, 80, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter canvas(&page);
+        painter.paintOnScreen(canvas, document, TRect{10, 10, 110, 70}, 100, pixelsPerInch,
+                              CellTextPainter::Options::SetForMonthGrid);
+        return page;
+    };
+    // The same cell at 96 pixels per inch and then at 120: the painter keeps
+    // its image, as the cell's size has not changed.
+    CellTextPainter kept;
+    painted(kept, 96);
+    CellTextPainter fresh;
+    EXPECT_EQ(painted(kept, 120), painted(fresh, 120));
+}
+
 TEST(CellText, PaperKeepsTheCellBackgroundUnderMonthGridText)
 {
     TQmRTFTextIo document;
