@@ -5,8 +5,12 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
+#include <chrono>
 #include <optional>
 
 namespace qm {
@@ -82,6 +86,48 @@ void keepOnScreen(QWidget *form)
                int(keptWithin(frame.top(), frame.height(), screen.top(), screen.height())));
 }
 
+/// The client rectangle whose frame, of the widths the window manager has
+/// told, fits the screen as a stored rectangle does: a window is placed by its
+/// client area, and one as large as the screen, or pushed onto it at the top,
+/// would have its title bar above the screen, out of the user's reach.
+QRect clientFittedByFrame(const QRect &client, const QMargins &frameWidths)
+{
+    const QRect frame = client.marginsAdded(frameWidths);
+    const std::optional<QRect> fitted =
+        fittedOnScreen(frame.left(), frame.top(), qint64(frame.left()) + frame.width(),
+                       qint64(frame.top()) + frame.height(), Environment::availableScreenRect());
+    return fitted ? fitted->marginsRemoved(frameWidths) : client;
+}
+
+/// Fits the frame of `form` on the screen as soon as the window manager has
+/// framed the shown window. No event says when that is, so this asks until it
+/// knows, for a while: without a window manager there is no frame. The fit
+/// starts from where the window was put, not from where Qt last saw it: the
+/// window manager may still report an older placement.
+void fitFrameOnScreenWhenKnown(QWidget *form)
+{
+    using namespace std::chrono_literals;
+    auto *poll = new QTimer(form);
+    poll->setInterval(20ms);
+    const QDeadlineTimer deadline(3s);
+    QObject::connect(poll, &QTimer::timeout, form, [form, poll, deadline, placed = form->geometry()] {
+        const bool normal = !(form->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+        const QWindow *window = form->isVisible() ? form->windowHandle() : nullptr;
+        const QMargins frameWidths = window ? window->frameMargins() : QMargins();
+        const bool framed = !frameWidths.isNull();
+        if (normal && framed) {
+            const QRect fitted = clientFittedByFrame(placed, frameWidths);
+            if (fitted != placed)
+                form->setGeometry(fitted);
+        }
+        if (!normal || framed || deadline.hasExpired()) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start();
+}
+
 } // namespace
 
 void RestoreFormPlacement(QWidget *form)
@@ -105,6 +151,7 @@ void RestoreFormPlacement(QWidget *form)
         CenterForm(form);
     if (maximized)
         form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    fitFrameOnScreenWhenKnown(form);
     SaveFormPlacement(form);
 }
 

@@ -13,7 +13,10 @@ namespace qm {
 /// Places `form` as it was stored, made to fit the available screen (no
 /// larger than it, and whole on it), maximised when it was; centred
 /// (CenterForm) when nothing is stored or the stored rectangle is empty. Then
-/// stores the placement at once (SaveFormPlacement).
+/// stores the placement at once (SaveFormPlacement). As soon as the window
+/// manager has framed the shown window (within a few seconds), a normal
+/// window is moved and if need be shrunk once more so that its frame fits the
+/// screen too, title bar included; that is stored when the window closes.
 /// Throws QmError "Unable to write to <path>" when the file cannot be written.
 void RestoreFormPlacement(QWidget *form);
 

@@ -5,6 +5,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,31 @@ TEST_F(FormPlacementTest, APlacementComesBackAsItWasBeforeTheFrameIsKnown)
     next.show();
     EXPECT_EQ(next.geometry(), m_main.geometry());
     EXPECT_EQ(storedRect(m_section), QRect(100, 120, 600, 400));
+}
+
+TEST_F(FormPlacementTest, OnceFramedTheTitleBarIsOnTheScreen)
+{
+    // The window was placed by its client area; the offscreen frame is 2 pixels wide all round.
+    struct Row {
+        const char *name;
+        int left, top, right, bottom;
+        QRect expected;
+    };
+    const Row rows[] = {
+        {"as large as the screen", 0, 0, 1280, 1024, QRect(2, 2, 1276, 1020)},
+        {"larger than the screen", 1, 20, 3001, 2020, QRect(2, 2, 1276, 1020)},
+        {"pushed onto the screen at the top", 200, -100, 800, 300, QRect(200, 2, 600, 400)},
+        {"framed whole on the screen", 100, 120, 700, 520, QRect(100, 120, 600, 400)},
+    };
+    for (const Row &row : rows) {
+        storePlacement(m_section, row.left, row.top, row.right, row.bottom);
+        TCalendarMain window;
+        window.show(); // placed at the first activation, as the program does
+        RestoreFormPlacement(&window);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry() == row.expected; })) << row.name;
+        QTest::qWait(100);
+        EXPECT_EQ(window.geometry(), row.expected) << row.name << ": settled";
+    }
 }
 
 TEST_F(FormPlacementTest, EachResolutionAbove96KeepsItsOwnPlacement)
