@@ -25,6 +25,11 @@ QString placementSection(const QWidget *form)
     return section;
 }
 
+bool isNormal(const QWidget *form)
+{
+    return !(form->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+}
+
 /// The client rectangle the window has (or returns to) in its normal state.
 /// The client area, not the frame: a window is placed at its first
 /// activation, before the window manager has told Qt how wide its frame is,
@@ -32,8 +37,7 @@ QString placementSection(const QWidget *form)
 /// frame and creep up by its title bar at every start.
 QRect normalRect(const QWidget *form)
 {
-    const bool notNormal = form->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen);
-    return notNormal && form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
+    return !isNormal(form) && form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
 }
 
 bool isMainWindow(const QWidget *form)
@@ -111,7 +115,7 @@ void fitFrameOnScreenWhenKnown(QWidget *form)
     poll->setInterval(20ms);
     const QDeadlineTimer deadline(3s);
     QObject::connect(poll, &QTimer::timeout, form, [form, poll, deadline, placed = form->geometry()] {
-        const bool normal = !(form->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+        const bool normal = isNormal(form);
         const QWindow *window = form->isVisible() ? form->windowHandle() : nullptr;
         const QMargins frameWidths = window ? window->frameMargins() : QMargins();
         const bool framed = !frameWidths.isNull();
