@@ -21,18 +21,9 @@ const QString hintsSection = QStringLiteral("Hints");
 constexpr int smallestZoom = 10;
 constexpr int largestZoom = 500;
 
-/// An integer key whose value outside [lowest, highest] (written by hand, or
-/// damaged) reads as its default, as a missing one does.
-int readInRange(const qm::IniFile &ini, const QString &section, const QString &key, int defaultValue, int lowest,
-                int highest)
-{
-    const int value = ini.readInteger(section, key, defaultValue);
-    return value >= lowest && value <= highest ? value : defaultValue;
-}
-
 int readZoom(const qm::IniFile &ini, const QString &key, int defaultZoom)
 {
-    return readInRange(ini, zoomingSection, key, defaultZoom, smallestZoom, largestZoom);
+    return ini.readInteger(zoomingSection, key, defaultZoom, smallestZoom, largestZoom);
 }
 
 } // namespace

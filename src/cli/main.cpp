@@ -35,12 +35,20 @@ const Command kCommands[] = {
     {"print", runPrint, "print DOC.QMF [--printer NAME] [--copies N] [--widen-margins] [settings]"},
 };
 
-std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+const Command *findCommand(QLatin1String name)
 {
     for (const Command &command : kCommands) {
-        if (argc > 1 && qstrcmp(argv[1], command.name) == 0 && command.needs == Needs::Files)
-            return std::make_unique<QCoreApplication>(argc, argv);
+        if (name == QLatin1String(command.name))
+            return &command;
     }
+    return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    const Command *command = argc > 1 ? findCommand(QLatin1String(argv[1])) : nullptr;
+    if (command && command->needs == Needs::Files)
+        return std::make_unique<QCoreApplication>(argc, argv);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
@@ -61,12 +69,12 @@ int runCommand(const QStringList &arguments, CliIo &io)
         printUsage(io.out);
         return kSuccess;
     }
+    const QByteArray latin1Name = name.toLatin1();
+    if (const Command *command = findCommand(QLatin1String(latin1Name)))
+        return command->run(arguments.mid(1), io);
     QStringList names;
-    for (const Command &command : kCommands) {
-        if (name == QLatin1String(command.name))
-            return command.run(arguments.mid(1), io);
+    for (const Command &command : kCommands)
         names << QLatin1String(command.name);
-    }
     const QString problem =
         name.isEmpty() ? QStringLiteral("no command given") : QStringLiteral("unknown command ") + name;
     throw UsageError(QStringLiteral("%1 (commands: %2; see quillmark-cli help)").arg(problem, names.join(u", ")));

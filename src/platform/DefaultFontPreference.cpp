@@ -25,10 +25,7 @@ FontDescription ReadDefaultFont(const IniFile &ini)
 {
     FontDescription font;
     font.name = ini.readString(fontSection, QStringLiteral("Name"), QStringLiteral("Arial"));
-    // A size outside what a font dialog offers (written by hand, or damaged)
-    // reads as the default, as a missing one does.
-    const int size = ini.readInteger(fontSection, QStringLiteral("Size"), 10);
-    font.size = size >= 1 && size <= FontDescription::largestSize ? size : 10;
+    font.size = ini.readInteger(fontSection, QStringLiteral("Size"), 10, 1, FontDescription::largestSize);
     for (const StyleKey &style : styleKeys)
         font.style.setFlag(style.style, ini.readBool(fontSection, QLatin1String(style.key), false));
     font.color = ini.readInteger(fontSection, QStringLiteral("Color"), 0);

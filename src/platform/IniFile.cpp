@@ -197,6 +197,12 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
     return text ? parseInteger(*text).value_or(defaultValue) : defaultValue;
 }
 
+int IniFile::readInteger(const QString &section, const QString &key, int defaultValue, int lowest, int highest) const
+{
+    const int value = readInteger(section, key, defaultValue);
+    return value >= lowest && value <= highest ? value : defaultValue;
+}
+
 bool IniFile::readBool(const QString &section, const QString &key, bool defaultValue) const
 {
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;

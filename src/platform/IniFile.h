@@ -38,6 +38,9 @@ public:
     /// A decimal integer (with an optional sign) or a hexadecimal one written
     /// "0x..."; `defaultValue` when the key is missing or not an integer.
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    /// An integer key whose value outside [lowest, highest] (written by hand,
+    /// or damaged) reads as `defaultValue`, as a missing one does.
+    int readInteger(const QString &section, const QString &key, int defaultValue, int lowest, int highest) const;
     /// Any integer other than 0 is true; `defaultValue` when the key is
     /// missing or not an integer.
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
